@@ -1,0 +1,46 @@
+// frame_buffers: the two buffers of one side of a moment frame (segments or
+// flow paths): the uncompressed frame of the current moment and the room for
+// its compressed stream.
+//
+// The compressed buffer keeps `prefix_room` bytes in front of the stream, so
+// that the integers that precede the stream in the file (time step and N1 on
+// the segment side, N2 on the flow side) go out with it in one write.
+#ifndef TIDEWIRE_FRAME_BUFFERS_H
+#define TIDEWIRE_FRAME_BUFFERS_H
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+class frame_buffers {
+public:
+    enum class result { ok, size_too_large, frame_failed, compressed_failed };
+
+    explicit frame_buffers(int32_t prefix_room) : prefix_room(prefix_room) {}
+
+    // Releases the old buffers and allocates new ones for `values` 4-byte
+    // values: frame size 4 x values, compressed capacity size + size/10 + 20.
+    // Sizes that do not fit in 32 bits fail with size_too_large and keep the
+    // old buffers; an allocation failure leaves the side without buffers.
+    // The new frame is zero-filled so that no value is ever indeterminate.
+    result reallocate(uint64_t values);
+
+    bool allocated() const { return frame != nullptr; }
+    int32_t frame_size() const { return size; }
+    int32_t compressed_capacity() const { return capacity; }
+    unsigned char* frame_bytes() { return frame.get(); }
+    const unsigned char* frame_bytes() const { return frame.get(); }
+    // The whole compressed buffer: prefix room, then the compressed stream.
+    unsigned char* prefix() { return compressed.get(); }
+    unsigned char* stream() { return compressed.get() + prefix_room; }
+    const unsigned char* stream() const { return compressed.get() + prefix_room; }
+
+private:
+    int32_t prefix_room;
+    std::unique_ptr<unsigned char[]> frame;
+    int32_t size = 0;
+    std::unique_ptr<unsigned char[]> compressed;
+    int32_t capacity = 0;
+};
+
+#endif

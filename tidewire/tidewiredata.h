@@ -1,0 +1,163 @@
+// tidewire_data: the dataset of one open linkage file.
+//
+// A linkage file is an 8-byte header offset, one compressed frame per
+// completed moment, then the header block that the close step appends.  A
+// write-mode dataset (mode 1) collects the header fields and appends one frame
+// per momentcomplete; a read-mode dataset (mode 0) reads the whole header when
+// it is constructed, loads the first frame, and loads the next one at every
+// momentcomplete.
+//
+// Index arguments have the index base (0, or 1 under language 1) subtracted
+// and are then compared, unsigned, with the count of their table.  Text
+// outputs are written whole with their NUL into the caller's buffer; value
+// arrays hold one 4-byte value per segment (or flow path).  Outputs are
+// written only on success.
+//
+// Every failure is thrown as one of the library's exception classes; a failed
+// write to the file is thrown as an output_exception, which is not a library
+// application exception.
+#ifndef TIDEWIRE_TIDEWIREDATA_H
+#define TIDEWIRE_TIDEWIREDATA_H
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "datadescription.h"
+#include "file_stream.h"
+#include "frame_buffers.h"
+#include "moment.h"
+#include "records.h"
+
+class tidewire_data {
+public:
+    // Opens `file_name` for reading (mode 0) or creates it for writing
+    // (mode 1).  Throws tidewire_cannot_open_exception (bad mode, a file that
+    // cannot be opened, or a file that is not a complete linkage file) or
+    // tidewire_memory_exhausted_exception (tables or frame buffers that cannot
+    // be allocated).  A failed construction leaves the file closed.
+    tidewire_data(const std::string& file_name, int32_t mode);
+    // Releases everything and writes nothing: a write-mode file destroyed
+    // without write_header keeps a header offset of 0.
+    ~tidewire_data();
+
+    tidewire_data(const tidewire_data&) = delete;
+    tidewire_data& operator=(const tidewire_data&) = delete;
+
+    // The close step.  Write mode: appends the header block and stores its
+    // offset at byte 0.  Both modes: closes the file.
+    void write_header();
+
+    // Language, creator, descriptions.
+    void setlanguage(int32_t language);
+    void getlanguage(int32_t& language) const;
+    void setcreator(int32_t creator);
+    void getcreator(int32_t& creator) const;
+    void adddescription(int32_t type, const char* text);
+    void getnumdescriptions(int32_t& count) const;
+    void getdescription(int32_t index, int32_t& type, char* text) const;
+
+    // Moments: month, day, year, hour, minute, second, elapsed days and the
+    // date-time text "m/d/y h:mm:ss".
+    void setseedmoment(int32_t month, int32_t day, int32_t year, int32_t hour, int32_t minute,
+                       int32_t second);
+    void getseedmoment(int32_t& month, int32_t& day, int32_t& year, int32_t& hour, int32_t& minute,
+                       int32_t& second, float& elapsed_days, char* text) const;
+    void getcurrentmoment(int32_t& month, int32_t& day, int32_t& year, int32_t& hour,
+                          int32_t& minute, int32_t& second, float& elapsed_days, char* text) const;
+    void getendmoment(int32_t& month, int32_t& day, int32_t& year, int32_t& hour, int32_t& minute,
+                      int32_t& second, float& elapsed_days, char* text) const;
+    void getnthmoment(int32_t n, int32_t& month, int32_t& day, int32_t& year, int32_t& hour,
+                      int32_t& minute, int32_t& second, float& elapsed_days, char* text) const;
+
+    // Counts, names and types.  A count setter resizes its table and then
+    // resizes that side's frame buffers (the current values must be set again).
+    void setnumsegments(int32_t count);
+    void getnumsegments(int32_t& count) const;
+    void setnumflowpaths(int32_t count);
+    void getnumflowpaths(int32_t& count) const;
+    void setnumsegconsts(int32_t count);
+    void getnumsegconsts(int32_t& count) const;
+    void setnumfpconsts(int32_t count);
+    void getnumfpconsts(int32_t& count) const;
+    void setsegname(int32_t index, const char* name);
+    void getsegname(int32_t index, char* name) const;
+    void setsegconsttype(int32_t index, int32_t type);
+    void getsegconsttype(int32_t index, int32_t& type) const;
+    void setfpconsttype(int32_t index, int32_t type);
+    void getfpconsttype(int32_t index, int32_t& type) const;
+
+    // Plain header fields.
+    void setvartimestep(int32_t flag);
+    void getvartimestep(int32_t& flag) const;
+    void sethydtimestep(float step);
+    void gethydtimestep(float& step) const;
+    void setupdateint(float interval);
+    void getupdateint(float& interval) const;
+    void sethydtokelvaratio(int32_t ratio);
+    void gethydtokelvaratio(int32_t& ratio) const;
+    void setnumlayers(int32_t layers);
+    void getnumlayers(int32_t& layers) const;
+    void settimestep(float step);
+    void gettimestep(float& step) const;
+    void getnummoments(int32_t& count) const;
+    void setcompressionlevel(int32_t level);
+    void getcompfact(float& factor) const;
+
+    // Flow paths and the values of the current moment.
+    void setflowpath(int32_t index, int32_t from_seg, int32_t to_seg, int32_t direction);
+    void getflowpath(int32_t index, int32_t& from_seg, int32_t& to_seg, int32_t& direction) const;
+    void setseginfo(int32_t index, const float* values);
+    void getseginfo(int32_t index, float* values) const;
+    void setflowinfo(int32_t index, const float* values);
+    void getflowinfo(int32_t index, float* values) const;
+
+    // Write mode: compresses the current moment and appends it as one frame.
+    // Read mode: loads the next frame; does nothing after the last one.
+    // Throws tidewire_compression_exception for a frame that cannot be
+    // compressed or loaded (nothing changes then) and output_exception for a
+    // failed write.
+    void momentcomplete();
+
+private:
+    void read_file();
+    void reallocate_segment_buffers();
+    void reallocate_flow_buffers();
+    void write_frame();
+    void load_frame();
+
+    int32_t mode;
+    int32_t language = 0;
+    int32_t index_base = 0;
+    file_stream file;
+    int32_t frame_count = 0;
+    int32_t compression_level = 6;
+    float ratio_sum = 0.0f;
+    float compression_factor = 0.0f;
+    int32_t version;
+    int32_t time_stamp = 0;
+    int32_t creator = 0;
+    moment seed_moment;
+    int32_t var_time_step = 0;
+    float hyd_time_step = 0.0f;
+    float update_interval = 0.0f;
+    int32_t hyd_to_kelva_ratio = 0;
+    int32_t num_layers = 0;
+    int32_t num_moments = 0;
+    data_description_type descriptions;
+    std::vector<flow_data> flow_paths;
+    std::vector<segment_data> segments;
+    std::vector<flow_constituent_data> flow_constituents;
+    std::vector<segment_constituent_data> segment_constituents;
+    float time_step = 0.0f;
+    float elapsed_time = 0.0f;
+    float end_time = 0.0f;
+    frame_buffers segment_side;
+    frame_buffers flow_side;
+    // Read mode: where the next frame starts and where the frames end.
+    int64_t next_frame_offset = 0;
+    int64_t header_offset = 0;
+};
+
+#endif
