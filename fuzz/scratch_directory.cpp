@@ -1,0 +1,62 @@
+#include "scratch_directory.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tidewire_fuzz {
+
+namespace {
+
+[[noreturn]] void give_up(const char* what) {
+  std::perror(what);
+  std::abort();
+}
+
+std::string scratch_path;
+
+// Leaves no directory behind after a replay run; the directory is flat.
+void remove_scratch_directory() {
+  if (DIR* dir = opendir(scratch_path.c_str())) {
+    while (dirent* entry = readdir(dir)) {
+      std::string name = entry->d_name;
+      if (name != "." && name != "..") unlink((scratch_path + "/" + name).c_str());
+    }
+    closedir(dir);
+  }
+  rmdir(scratch_path.c_str());
+}
+
+std::string make_scratch_directory() {
+  const char* base = std::getenv("TMPDIR");
+  std::string pattern = std::string(base && *base ? base : "/tmp") + "/tidewire-fuzz-XXXXXX";
+  if (mkdtemp(&pattern[0]) == nullptr) give_up("mkdtemp");
+  if (chdir(pattern.c_str()) != 0) give_up("chdir");
+  if (symlink("/dev/null", "LOG.TXT") != 0) give_up("symlink LOG.TXT");
+  scratch_path = pattern;
+  std::atexit(remove_scratch_directory);
+  return pattern;
+}
+
+}  // namespace
+
+const std::string& enter_scratch_directory() {
+  static const std::string path = make_scratch_directory();
+  return path;
+}
+
+void write_whole_file(const char* name, const unsigned char* data, std::size_t size) {
+  int fd = open(name, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0) give_up("open");
+  std::size_t done = 0;
+  while (done < size) {
+    ssize_t n = write(fd, data + done, size - done);
+    if (n <= 0) give_up("write");
+    done += static_cast<std::size_t>(n);
+  }
+  if (close(fd) != 0) give_up("close");
+}
+
+}  // namespace tidewire_fuzz
