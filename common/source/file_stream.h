@@ -1,0 +1,68 @@
+// The library's only way to a file: an unbuffered stream over one operating
+// system file handle.
+#ifndef TIDEWIRE_COMMON_FILE_STREAM_H
+#define TIDEWIRE_COMMON_FILE_STREAM_H
+
+#include "win32_types.h"
+
+#include <cstdint>
+#include <string>
+
+// Every read, write and seek is one call on the handle, at the handle's own
+// position. The stream owns the handle and closes it when it is closed or
+// destroyed. Between streams the share rules of the stream modes hold: any
+// number of streams may read a file at once; a file open in mode 1 or 2 cannot
+// be opened again, and a file open for reading cannot be opened in mode 1 or 2.
+class file_stream {
+public:
+    // Stream modes of open().
+    static constexpr std::uint8_t mode_read = 0;        // existing file, shared with readers
+    static constexpr std::uint8_t mode_write = 1;       // created or emptied, not shared
+    static constexpr std::uint8_t mode_read_write = 2;  // opened or created, kept, not shared
+
+    file_stream();
+    ~file_stream();
+    file_stream(const file_stream&) = delete;
+    file_stream& operator=(const file_stream&) = delete;
+
+    // Opens the file at the operating system path `name`; called once, on a
+    // closed stream. Throws persistence_exception on a mode other than 0, 1
+    // and 2 (nothing is opened or created) or when the system refuses the
+    // open (the file is then neither created nor emptied).
+    void open(const std::string& name, std::uint8_t mode);
+
+    // Closes the handle if open; does nothing on a closed stream.
+    void close();
+
+    // Read or write n bytes at the current position and return whether the
+    // system call succeeded. The count transferred is not looked at: a read at
+    // the end of the file fills only what the file still holds, leaves the
+    // rest of the buffer as it was, and reports success.
+    bool read(void* buffer, std::uint32_t n);
+    bool write(const void* buffer, std::uint32_t n);
+
+    // The checked variants, for callers that must not take a value from bytes
+    // that were not read (or leave a short write unnoticed): true only when
+    // the call succeeded and all n bytes were transferred. A short read may
+    // still have filled the front of the buffer; the caller must not use it.
+    bool read_fully(void* buffer, std::uint32_t n);
+    bool write_fully(const void* buffer, std::uint32_t n);
+
+    // The current position from the start of the file; -1 on a closed stream.
+    std::int64_t get_offset();
+
+    // Moves to `offset` bytes from the start of the file. A position past the
+    // end is allowed. Throws seek_exception when the system refuses (for
+    // example a negative offset, or a closed stream).
+    void set_offset(std::int64_t offset);
+
+    // The bytes between the current position and the end of the file: 0 at
+    // or past the end, and on a closed stream. Lets readers refuse a stored
+    // length or count that the file cannot hold before they allocate for it.
+    std::int64_t bytes_left();
+
+private:
+    HANDLE handle;
+};
+
+#endif
