@@ -1,0 +1,3 @@
+#include "vars.h"
+
+run_state vars;
