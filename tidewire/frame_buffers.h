@@ -20,8 +20,8 @@ public:
 
     // Releases the old buffers and allocates new ones for `values` 4-byte
     // values: frame size 4 x values, compressed capacity size + size/10 + 20.
-    // Sizes that do not fit in 32 bits fail with size_too_large and keep the
-    // old buffers; an allocation failure leaves the side without buffers.
+    // Sizes that do not fit in 32 bits fail with size_too_large; after any
+    // failure the side has no buffers until a later reallocation succeeds.
     // The new frame is zero-filled so that no value is ever indeterminate.
     result reallocate(uint64_t values);
 

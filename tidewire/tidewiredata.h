@@ -19,8 +19,8 @@
 #ifndef TIDEWIRE_TIDEWIREDATA_H
 #define TIDEWIRE_TIDEWIREDATA_H
 
+#include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -122,10 +122,18 @@ public:
 
 private:
     void read_file();
+    void read_header_block();
     void reallocate_segment_buffers();
     void reallocate_flow_buffers();
     void write_frame();
     void load_frame();
+    // The position in the table of a caller's index; throws 517 at `line`.
+    uint32_t table_index(int32_t index, std::size_t count, int32_t line, const char* function) const;
+    // The byte offset of one constituent's run of values in a side's frame.
+    std::size_t value_run(const frame_buffers& side, uint32_t constituent, std::size_t elements, int32_t line,
+                          const char* function) const;
+    moment seed_plus_days(float days) const;
+    moment nth_moment(int64_t steps, float& elapsed_days) const;
 
     int32_t mode;
     int32_t language = 0;
@@ -155,7 +163,8 @@ private:
     float end_time = 0.0f;
     frame_buffers segment_side;
     frame_buffers flow_side;
-    // Read mode: where the next frame starts and where the frames end.
+    // Where the next frame starts; in read mode the frames end at the header
+    // block.
     int64_t next_frame_offset = 0;
     int64_t header_offset = 0;
 };

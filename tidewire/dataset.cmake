@@ -1,0 +1,21 @@
+# tidewire_dataset: the dataset of one open linkage file, its header block and
+# its zlib-compressed moment frames.
+add_library(tidewire_dataset STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/frame_buffers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tidewiredata.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tidewiredata_frames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tidewiredata_header.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tidewiredata_moments.cpp)
+target_include_directories(tidewire_dataset PUBLIC
+  $<BUILD_INTERFACE:${CMAKE_CURRENT_LIST_DIR}>)
+target_link_libraries(tidewire_dataset PUBLIC tidewire_records ZLIB::ZLIB)
+set_target_properties(tidewire_dataset PROPERTIES POSITION_INDEPENDENT_CODE ON)
+
+if(TIDEWIRE_BUILD_TESTS)
+  file(GLOB tidewire_dataset_test_sources CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_*.cpp)
+  add_executable(tidewire_dataset_tests ${tidewire_dataset_test_sources})
+  target_link_libraries(tidewire_dataset_tests PRIVATE
+    tidewire_dataset common_test_support GTest::gtest_main)
+  gtest_discover_tests(tidewire_dataset_tests)
+endif()

@@ -1,0 +1,40 @@
+#include "frame_buffers.h"
+
+#include <limits>
+#include <new>
+
+namespace {
+
+// Room after the compressed stream: a reader takes the next stream's length
+// in the same read as the stream itself.
+constexpr uint64_t trailing_room = 4;
+
+constexpr uint64_t int32_limit = static_cast<uint64_t>(std::numeric_limits<int32_t>::max());
+
+}  // namespace
+
+frame_buffers::result frame_buffers::reallocate(uint64_t values) {
+    frame.reset();
+    compressed.reset();
+    size = 0;
+    capacity = 0;
+
+    // A frame size that wrapped in 32 bits would give a buffer smaller than
+    // the values copied into it.
+    if (values > int32_limit / 4) return result::size_too_large;
+    const uint64_t new_size = values * 4;
+    const uint64_t new_capacity = new_size + new_size / 10 + 20;
+    if (new_capacity + static_cast<uint64_t>(prefix_room) + trailing_room > int32_limit)
+        return result::size_too_large;
+
+    frame.reset(new (std::nothrow) unsigned char[new_size]());
+    if (!frame) return result::frame_failed;
+    compressed.reset(new (std::nothrow) unsigned char[new_capacity + prefix_room + trailing_room]);
+    if (!compressed) {
+        frame.reset();
+        return result::compressed_failed;
+    }
+    size = static_cast<int32_t>(new_size);
+    capacity = static_cast<int32_t>(new_capacity);
+    return result::ok;
+}

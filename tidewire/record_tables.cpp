@@ -1,0 +1,98 @@
+#include "record_tables.h"
+
+#include "persistence_exception.h"
+#include "table_count_exception.h"
+#include "value_io.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr std::int32_t line_table_too_long = 61;
+
+template <typename Record>
+void read_records(file_stream& stream, std::vector<Record>& table)
+{
+    std::int32_t stored_count;
+    read_value(stream, stored_count);
+    const auto count = static_cast<std::uint32_t>(stored_count);
+
+    // Every record takes at least its minimum encoded size, so a count the
+    // rest of the file cannot hold is damaged: refuse it before resizing.
+    const std::int64_t left = stream.bytes_left();
+    const std::uint64_t needed = std::uint64_t{count} * Record::min_encoded_size;
+    if (needed > static_cast<std::uint64_t>(left) || count > table.max_size())
+        throw table_count_exception(count, left);
+
+    table.resize(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        persistent_object& record = table[i];
+        record.read(stream);
+    }
+}
+
+template <typename Record>
+void write_records(file_stream& stream, const std::vector<Record>& table)
+{
+    if (table.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw output_exception(exception_descriptor(__FILE__, line_table_too_long, "write_table",
+                                                    "write_table : Table of " + std::to_string(table.size()) +
+                                                        " records is too long to store"));
+    write_value(stream, static_cast<std::int32_t>(table.size()));
+    for (const persistent_object& record : table)
+        record.write(stream);
+}
+
+}  // namespace
+
+void read_table(file_stream& stream, std::vector<flow_data>& table)
+{
+    read_records(stream, table);
+}
+
+void read_table(file_stream& stream, std::vector<segment_data>& table)
+{
+    read_records(stream, table);
+}
+
+void read_table(file_stream& stream, std::vector<flow_constituent_data>& table)
+{
+    read_records(stream, table);
+}
+
+void read_table(file_stream& stream, std::vector<segment_constituent_data>& table)
+{
+    read_records(stream, table);
+}
+
+void read_table(file_stream& stream, std::vector<data_description_entry>& table)
+{
+    read_records(stream, table);
+}
+
+void write_table(file_stream& stream, const std::vector<flow_data>& table)
+{
+    write_records(stream, table);
+}
+
+void write_table(file_stream& stream, const std::vector<segment_data>& table)
+{
+    write_records(stream, table);
+}
+
+void write_table(file_stream& stream, const std::vector<flow_constituent_data>& table)
+{
+    write_records(stream, table);
+}
+
+void write_table(file_stream& stream, const std::vector<segment_constituent_data>& table)
+{
+    write_records(stream, table);
+}
+
+void write_table(file_stream& stream, const std::vector<data_description_entry>& table)
+{
+    write_records(stream, table);
+}

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "tidewiredata.h"
+TEST(DatasetSmoke, Builds) { SUCCEED(); }

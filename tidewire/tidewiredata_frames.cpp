@@ -1,0 +1,244 @@
+// The dataset's moment frames: flow paths, the values of the current moment,
+// the frame buffers, and the compressed frames in the file.
+//
+// A frame in the file: float32 time step, int32 N1, N1 bytes of the zlib
+// stream of the segment frame, int32 N2, N2 bytes of the zlib stream of the
+// flow frame.
+#include "tidewiredata.h"
+
+#include <cstring>
+#include <zlib.h>
+
+#include "byte_order.h"
+#include "dataset_failures.h"
+#include "persistence_exception.h"
+#include "tidewire_exception.h"
+
+namespace {
+
+constexpr const char* momentcomplete_name = "tidewire_data::momentcomplete";
+
+void encode_float32_le(unsigned char* out, float value) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    encode_uint32_le(out, bits);
+}
+
+float decode_float32_le(const unsigned char* in) {
+    const uint32_t bits = decode_uint32_le(in);
+    float value = 0.0f;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// Compresses the side's frame behind its prefix room; false when zlib fails
+// (a bad level, or a side without buffers).
+bool compress_frame(frame_buffers& side, int32_t level, uLongf& compressed_length) {
+    if (!side.allocated()) return false;
+    compressed_length = static_cast<uLongf>(side.compressed_capacity());
+    return compress2(side.stream(), &compressed_length, side.frame_bytes(),
+                     static_cast<uLong>(side.frame_size()), level) == Z_OK;
+}
+
+[[noreturn]] void reject_frame(int32_t frame_number, const std::string& problem) {
+    throw_dataset_failure<tidewire_compression_exception>(
+        dataset_line::frame_load, momentcomplete_name,
+        "Damaged frame " + std::to_string(frame_number) + " in the linkage file: " + problem);
+}
+
+}  // namespace
+
+void tidewire_data::setflowpath(int32_t index, int32_t from_seg, int32_t to_seg, int32_t direction) {
+    const uint32_t position =
+        table_index(index, flow_paths.size(), dataset_line::setflowpath, "tidewire_data::setflowpath");
+    flow_paths[position] = flow_data(from_seg, to_seg, direction);
+}
+
+void tidewire_data::getflowpath(int32_t index, int32_t& from_seg, int32_t& to_seg, int32_t& direction) const {
+    const uint32_t position =
+        table_index(index, flow_paths.size(), dataset_line::getflowpath, "tidewire_data::getflowpath");
+    const flow_data& path = flow_paths[position];
+    from_seg = path.from_seg;
+    to_seg = path.to_seg;
+    direction = path.direction;
+}
+
+std::size_t tidewire_data::value_run(const frame_buffers& side, uint32_t constituent, std::size_t elements,
+                                     int32_t line, const char* function) const {
+    // The run lies inside the frame unless the side's last reallocation
+    // failed and left it without buffers.
+    const uint64_t run_end = (static_cast<uint64_t>(constituent) + 1) * elements * 4;
+    if (run_end > static_cast<uint64_t>(side.frame_size()))
+        throw_dataset_failure<tidewire_memory_exhausted_exception>(
+            line, function, "No frame buffer for the values: its allocation failed");
+    return static_cast<std::size_t>(constituent) * elements * 4;
+}
+
+void tidewire_data::setseginfo(int32_t index, const float* values) {
+    const uint32_t constituent = table_index(index, segment_constituents.size(), dataset_line::setseginfo,
+                                             "tidewire_data::setseginfo");
+    const std::size_t bytes = segments.size() * 4;
+    if (bytes == 0) return;
+    const std::size_t offset = value_run(segment_side, constituent, segments.size(),
+                                         dataset_line::segment_values_without_buffer, "tidewire_data::setseginfo");
+    std::memcpy(segment_side.frame_bytes() + offset, values, bytes);
+}
+
+void tidewire_data::getseginfo(int32_t index, float* values) const {
+    const uint32_t constituent = table_index(index, segment_constituents.size(), dataset_line::getseginfo,
+                                             "tidewire_data::getseginfo");
+    const std::size_t bytes = segments.size() * 4;
+    if (bytes == 0) return;
+    const std::size_t offset = value_run(segment_side, constituent, segments.size(),
+                                         dataset_line::segment_values_without_buffer, "tidewire_data::getseginfo");
+    std::memcpy(values, segment_side.frame_bytes() + offset, bytes);
+}
+
+void tidewire_data::setflowinfo(int32_t index, const float* values) {
+    const uint32_t constituent = table_index(index, flow_constituents.size(), dataset_line::setflowinfo,
+                                             "tidewire_data::setflowinfo");
+    const std::size_t bytes = flow_paths.size() * 4;
+    if (bytes == 0) return;
+    const std::size_t offset = value_run(flow_side, constituent, flow_paths.size(),
+                                         dataset_line::flow_values_without_buffer, "tidewire_data::setflowinfo");
+    std::memcpy(flow_side.frame_bytes() + offset, values, bytes);
+}
+
+void tidewire_data::getflowinfo(int32_t index, float* values) const {
+    const uint32_t constituent = table_index(index, flow_constituents.size(), dataset_line::getflowinfo,
+                                             "tidewire_data::getflowinfo");
+    const std::size_t bytes = flow_paths.size() * 4;
+    if (bytes == 0) return;
+    const std::size_t offset = value_run(flow_side, constituent, flow_paths.size(),
+                                         dataset_line::flow_values_without_buffer, "tidewire_data::getflowinfo");
+    std::memcpy(values, flow_side.frame_bytes() + offset, bytes);
+}
+
+void tidewire_data::reallocate_segment_buffers() {
+    // A side with a count of 0 keeps its buffers and their values.
+    if (segment_constituents.empty() || segments.empty()) return;
+    const auto result =
+        segment_side.reallocate(static_cast<uint64_t>(segment_constituents.size()) * segments.size());
+    if (result == frame_buffers::result::ok) return;
+    if (result == frame_buffers::result::compressed_failed)
+        throw_dataset_failure<tidewire_memory_exhausted_exception>(
+            dataset_line::reallocate_compressed_segment_frame, "tidewire_data::reallocate_segment_buffers",
+            "Insufficient memory to allocate compressed segment frame buffer");
+    throw_dataset_failure<tidewire_memory_exhausted_exception>(
+        dataset_line::reallocate_segment_frame, "tidewire_data::reallocate_segment_buffers",
+        "Insufficient memory to allocate segment frame buffer");
+}
+
+void tidewire_data::reallocate_flow_buffers() {
+    if (flow_constituents.empty() || flow_paths.empty()) return;
+    const auto result = flow_side.reallocate(static_cast<uint64_t>(flow_constituents.size()) * flow_paths.size());
+    if (result == frame_buffers::result::ok) return;
+    if (result == frame_buffers::result::compressed_failed)
+        throw_dataset_failure<tidewire_memory_exhausted_exception>(
+            dataset_line::reallocate_compressed_flow_frame, "tidewire_data::reallocate_flow_buffers",
+            "Insufficient memory to allocate compressed flow frame buffer");
+    throw_dataset_failure<tidewire_memory_exhausted_exception>(
+        dataset_line::reallocate_flow_frame, "tidewire_data::reallocate_flow_buffers",
+        "Insufficient memory to allocate flow frame buffer");
+}
+
+void tidewire_data::momentcomplete() {
+    if (mode == 1)
+        write_frame();
+    else
+        load_frame();
+}
+
+void tidewire_data::write_frame() {
+    // Both streams are compressed before anything is written, so that a
+    // failed completion leaves the file and the dataset as they were.
+    uLongf segment_length = 0;
+    if (!compress_frame(segment_side, compression_level, segment_length))
+        throw_dataset_failure<tidewire_compression_exception>(dataset_line::compress_segment, momentcomplete_name,
+                                                              "Compression error compressing segment data");
+    uLongf flow_length = 0;
+    if (!compress_frame(flow_side, compression_level, flow_length))
+        throw_dataset_failure<tidewire_compression_exception>(dataset_line::compress_flow, momentcomplete_name,
+                                                              "Compression error compressing flow data");
+
+    // The time step and N1 go out with the segment stream, N2 with the flow
+    // stream: two writes per frame.
+    unsigned char* segment_part = segment_side.prefix();
+    encode_float32_le(segment_part, time_step);
+    encode_int32_le(segment_part + 4, static_cast<int32_t>(segment_length));
+    unsigned char* flow_part = flow_side.prefix();
+    encode_int32_le(flow_part, static_cast<int32_t>(flow_length));
+    const uint32_t segment_part_size = static_cast<uint32_t>(segment_length) + 8;
+    const uint32_t flow_part_size = static_cast<uint32_t>(flow_length) + 4;
+    if (!file.write_fully(segment_part, segment_part_size) || !file.write_fully(flow_part, flow_part_size)) {
+        // The next frame, or the header block, goes where this one started.
+        try {
+            file.set_offset(next_frame_offset);
+        } catch (const seek_exception&) {
+        }
+        throw_dataset_failure<output_exception>(dataset_line::frame_write, momentcomplete_name,
+                                                "Writing the frame to the linkage file failed");
+    }
+    next_frame_offset += segment_part_size + flow_part_size;
+
+    elapsed_time = time_step + elapsed_time;
+    frame_count += 1;
+    const uint32_t compressed_bytes = static_cast<uint32_t>(segment_length) + static_cast<uint32_t>(flow_length);
+    const uint32_t frame_bytes =
+        static_cast<uint32_t>(segment_side.frame_size()) + static_cast<uint32_t>(flow_side.frame_size());
+    const float ratio = static_cast<float>(static_cast<double>(compressed_bytes) / frame_bytes);
+    ratio_sum = ratio + ratio_sum;
+    compression_factor = ratio_sum / static_cast<float>(frame_count);
+}
+
+void tidewire_data::load_frame() {
+    // After the last frame a completion does nothing and the last frame stays.
+    if (static_cast<uint32_t>(frame_count) >= static_cast<uint32_t>(num_moments)) return;
+    const int32_t frame_number = frame_count + 1;
+    const int64_t frame_start = next_frame_offset;
+    try {
+        if (!segment_side.allocated() || !flow_side.allocated())
+            reject_frame(frame_number, "the header has no segment or no flow path values to load it into");
+        unsigned char head[8];
+        if (header_offset - frame_start < 12 || !file.read_fully(head, sizeof head))
+            reject_frame(frame_number, "it runs past the header block");
+        const float step = decode_float32_le(head);
+        const int32_t segment_length = decode_int32_le(head + 4);
+        if (segment_length < 0 || segment_length > segment_side.compressed_capacity())
+            reject_frame(frame_number, "segment stream length " + std::to_string(segment_length) + " is out of range");
+        // The segment stream is read together with N2.
+        if (header_offset - frame_start < 12 + static_cast<int64_t>(segment_length) ||
+            !file.read_fully(segment_side.stream(), static_cast<uint32_t>(segment_length) + 4))
+            reject_frame(frame_number, "it runs past the header block");
+        const int32_t flow_length = decode_int32_le(segment_side.stream() + segment_length);
+        if (flow_length < 0 || flow_length > flow_side.compressed_capacity())
+            reject_frame(frame_number, "flow stream length " + std::to_string(flow_length) + " is out of range");
+        const int64_t frame_end = frame_start + 12 + segment_length + flow_length;
+        if (frame_end > header_offset || !file.read_fully(flow_side.stream(), static_cast<uint32_t>(flow_length)))
+            reject_frame(frame_number, "it runs past the header block");
+
+        uLongf segment_size = static_cast<uLongf>(segment_side.frame_size());
+        if (uncompress(segment_side.frame_bytes(), &segment_size, segment_side.stream(),
+                       static_cast<uLong>(segment_length)) != Z_OK ||
+            segment_size != static_cast<uLongf>(segment_side.frame_size()))
+            reject_frame(frame_number, "the segment stream does not inflate to the segment frame size");
+        uLongf flow_size = static_cast<uLongf>(flow_side.frame_size());
+        if (uncompress(flow_side.frame_bytes(), &flow_size, flow_side.stream(), static_cast<uLong>(flow_length)) !=
+                Z_OK ||
+            flow_size != static_cast<uLongf>(flow_side.frame_size()))
+            reject_frame(frame_number, "the flow stream does not inflate to the flow frame size");
+
+        // The elapsed time of a frame is the sum of the steps before it.
+        elapsed_time = time_step + elapsed_time;
+        time_step = step;
+        frame_count += 1;
+        next_frame_offset = frame_end;
+    } catch (const tidewire_compression_exception&) {
+        // The same frame is where the next attempt starts.
+        try {
+            file.set_offset(frame_start);
+        } catch (const seek_exception&) {
+        }
+        throw;
+    }
+}
