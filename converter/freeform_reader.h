@@ -85,6 +85,13 @@ class freeform_reader {
     stop_on_failure(read_values(list, sizeof...(Targets)));
   }
 
+  // One read of targets whose number is known only at run time (a row of IM
+  // values in a grid file).
+  int4 read_list(const value_target* targets, std::size_t count) { return read_values(targets, count); }
+  void read_list_or_stop(const value_target* targets, std::size_t count) {
+    stop_on_failure(read_values(targets, count));
+  }
+
   // Reads one whole line without its line end (a trailing carriage return is
   // dropped). Returns 0, or -1 at the end of the source.
   int4 read_line(std::string& line);
