@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include "tidewiredata.h"
-TEST(DatasetSmoke, Builds) { SUCCEED(); }
