@@ -1,0 +1,120 @@
+// Error codes and last-error texts as a Windows caller of the DLL sees them.
+#include "dll_test_support.h"
+
+namespace {
+
+bool ends_with(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+using dll_errors = dll_test;
+
+TEST_F(dll_errors, last_error_is_empty_after_load)
+{
+    EXPECT_EQ(last_error_text(), "");
+}
+
+TEST_F(dll_errors, open_of_a_missing_file_reports_cannot_open_and_keeps_the_handle)
+{
+    std::int32_t mode = 0, handle = 77, error = -1;
+    _twopen("no-such-file.lnk", &mode, &handle, &error);
+    EXPECT_EQ(error, 512);
+    EXPECT_EQ(handle, 77);
+    const std::string text = last_error_text();
+    EXPECT_NE(text.find("(59) : tidewire_data::tidewire_data : "), std::string::npos) << text;
+    EXPECT_NE(text.find("(92) : file_stream::open : Createfile failed"), std::string::npos) << text;
+    EXPECT_LE(text.size(), 255u);
+}
+
+TEST_F(dll_errors, open_with_mode_2_is_refused_and_creates_nothing)
+{
+    std::int32_t error = -1;
+    open_linkage("mode2.lnk", 2, &error);
+    EXPECT_EQ(error, 512);
+    EXPECT_TRUE(ends_with(last_error_text(), "(52) : tidewire_data::tidewire_data : Invalid access mode specified"))
+        << last_error_text();
+    EXPECT_FALSE(file_exists("mode2.lnk"));
+}
+
+TEST_F(dll_errors, unknown_handle_reports_513_and_leaves_outputs)
+{
+    const std::int32_t handle = 7;
+    std::int32_t segments = 1234, error = -1;
+    _twgetnumsegments(&handle, &segments, &error);
+    EXPECT_EQ(error, 513);
+    EXPECT_EQ(segments, 1234);
+    EXPECT_TRUE(ends_with(last_error_text(), "(50) : tidewire_session::writer : 7")) << last_error_text();
+
+    const std::int32_t negative = -1;
+    _twgetnumsegments(&negative, &segments, &error);
+    EXPECT_TRUE(ends_with(last_error_text(), "(50) : tidewire_session::writer : -1")) << last_error_text();
+}
+
+TEST_F(dll_errors, dataset_failures_carry_their_codes_and_texts)
+{
+    std::int32_t error = -1;
+    const std::int32_t handle = open_linkage("codes.lnk", 1, &error);
+    ASSERT_EQ(error, 0);
+    EXPECT_EQ(last_error_text(), "No error");
+
+    const std::int32_t bad_language = -1;
+    _twsetlanguage(&handle, &bad_language, &error);
+    EXPECT_EQ(error, 515);
+    EXPECT_TRUE(ends_with(last_error_text(), "(154) : tidewire_data::setlanguage : Invalid language specified"));
+
+    const std::int32_t bad_creator = 8;
+    _twsetcreator(&handle, &bad_creator, &error);
+    EXPECT_EQ(error, 516);
+    EXPECT_TRUE(ends_with(last_error_text(), "(180) : tidewire_data::setcreator : Invalid creator specified"));
+
+    const std::int32_t segments = 2, past_the_end = 2;
+    _twsetnumsegments(&handle, &segments, &error);
+    ASSERT_EQ(error, 0);
+    char name[32] = "unchanged";
+    _twgetsegname(&handle, &past_the_end, name, &error);
+    EXPECT_EQ(error, 517);
+    EXPECT_STREQ(name, "unchanged");
+    EXPECT_TRUE(ends_with(last_error_text(), "(324) : tidewire_data::getsegname : Index out of range"));
+
+    const std::int32_t variable = 1, first = 0;
+    _twsetvartimestep(&handle, &variable, &error);
+    std::int32_t month = -5, day, year, hour, minute, second;
+    float elapsed;
+    char date[32];
+    _twgetnthmoment(&handle, &first, &month, &day, &year, &hour, &minute, &second, &elapsed, date, &error);
+    EXPECT_EQ(error, 517);
+    EXPECT_EQ(month, -5);
+    EXPECT_TRUE(ends_with(last_error_text(), "use getcurrentmoment instead"));
+
+    EXPECT_EQ(close_linkage(handle), 0);
+}
+
+TEST_F(dll_errors, completing_a_moment_without_counts_is_a_compression_failure)
+{
+    std::int32_t error = -1;
+    const std::int32_t handle = open_linkage("empty.lnk", 1, &error);
+    ASSERT_EQ(error, 0);
+    _twmomentcomplete(&handle, &error);
+    EXPECT_EQ(error, 1026);
+    EXPECT_EQ(close_linkage(handle), 0);
+}
+
+TEST_F(dll_errors, set_last_error_is_kept_until_the_next_call_with_an_error_code)
+{
+    _twsetlasterror("abc");
+    EXPECT_EQ(last_error_text(), "abc");
+    const std::int32_t on = 5;
+    std::int32_t flag = 0;
+    _twsetdebug(&on);
+    _twgetdebug(&flag);
+    EXPECT_EQ(flag, 1);
+    EXPECT_EQ(last_error_text(), "abc");
+
+    std::int32_t error = -1;
+    const std::int32_t handle = open_linkage("kept.lnk", 1, &error);
+    EXPECT_EQ(last_error_text(), "No error");
+    close_linkage(handle);
+}

@@ -1,0 +1,51 @@
+# Tests of TIDEWIRE.DLL, built for Windows and run under Wine: one ctest
+# entry, and so one Wine process, per test.
+
+# GoogleTest from the sources Debian ships with it, built by the cross compiler.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(TIDEWIRE_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources to build for Windows")
+add_subdirectory(${TIDEWIRE_GOOGLETEST_SOURCE} googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# Wine runs the tests in the prefix that WINEPREFIX names when they run, or
+# else in one of the build's own; wine-run makes it on first use.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../wine-run ${CMAKE_BINARY_DIR}/wineprefix)
+
+set(peer_dir ${CMAKE_CURRENT_LIST_DIR}/../peer)
+
+add_library(windows_test_support STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/dll_test_support.cpp
+  ${peer_dir}/sample_linkage.c)
+target_include_directories(windows_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${peer_dir})
+target_link_libraries(windows_test_support PUBLIC tidewire_by_ordinal GTest::gtest)
+
+# The exports, bound by ordinal as the converter binds them.
+add_executable(tidewire_dll_tests
+  ${CMAKE_CURRENT_LIST_DIR}/dll_errors_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dll_handles_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dll_round_trip_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dll_share_mode_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dll_timing_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dll_trace_test.cpp)
+target_link_libraries(tidewire_dll_tests PRIVATE windows_test_support GTest::gtest_main)
+gtest_discover_tests(tidewire_dll_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300)
+
+# The file stream over the real Windows file API, linked in directly.
+add_executable(tidewire_win32_file_tests ${CMAKE_CURRENT_LIST_DIR}/file_stream_win32_test.cpp)
+target_link_libraries(tidewire_win32_file_tests PRIVATE windows_test_support tidewire_common GTest::gtest_main)
+gtest_discover_tests(tidewire_win32_file_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300)
+
+# The peer of the file exchange with the Linux build (windows/exchange-files).
+add_executable(linkage_peer ${peer_dir}/linkage_peer.c ${peer_dir}/sample_linkage.c)
+target_include_directories(linkage_peer PRIVATE ${peer_dir})
+target_link_libraries(linkage_peer PRIVATE tidewire_by_ordinal)
+
+set(TIDEWIRE_LINUX_PEER "" CACHE FILEPATH "linkage_peer of the Linux build, for the file exchange test")
+if(TIDEWIRE_LINUX_PEER)
+  add_test(NAME windows.files_exchanged_with_linux
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../exchange-files
+                   ${TIDEWIRE_LINUX_PEER} $<TARGET_FILE:linkage_peer>
+                   ${CMAKE_CURRENT_LIST_DIR}/../wine-run ${CMAKE_BINARY_DIR}/wineprefix)
+endif()
