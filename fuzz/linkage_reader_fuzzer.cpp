@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "scratch_directory.h"
@@ -22,7 +23,20 @@
 
 namespace {
 
-const char kInputName[] = "input.lnk";
+// Closing a handle before any open writes the timing summary, and so opens
+// LOG.TXT, in the scratch directory, where it leads to /dev/null.
+void open_library_log() {
+  int32_t no_handle = 0, error = 0;
+  _twclose(&no_handle, &error);
+}
+
+const std::string& input_path() {
+  static const std::string path = [] {
+    tidewire_fuzz::in_scratch_directory(open_library_log);
+    return tidewire_fuzz::scratch_directory() + "/input.lnk";
+  }();
+  return path;
+}
 
 // Calls per table and moments per input; enough to reach the last records
 // of every table that a small input can describe.
@@ -244,13 +258,13 @@ class linkage_walk {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  tidewire_fuzz::enter_scratch_directory();
-  tidewire_fuzz::write_whole_file(kInputName, data, size);
+  const std::string& path = input_path();
+  tidewire_fuzz::write_whole_file(path, data, size);
 
   int32_t mode = 0;
   int32_t handle = 0;
   int32_t error = 0;
-  _twopen(kInputName, &mode, &handle, &error);
+  _twopen(path.c_str(), &mode, &handle, &error);
   const bool opened = error == 0;
   if (opened) {
     linkage_walk(handle, size).run();

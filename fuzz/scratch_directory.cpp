@@ -33,8 +33,7 @@ std::string make_scratch_directory() {
   const char* base = std::getenv("TMPDIR");
   std::string pattern = std::string(base && *base ? base : "/tmp") + "/tidewire-fuzz-XXXXXX";
   if (mkdtemp(&pattern[0]) == nullptr) give_up("mkdtemp");
-  if (chdir(pattern.c_str()) != 0) give_up("chdir");
-  if (symlink("/dev/null", "LOG.TXT") != 0) give_up("symlink LOG.TXT");
+  if (symlink("/dev/null", (pattern + "/LOG.TXT").c_str()) != 0) give_up("symlink LOG.TXT");
   scratch_path = pattern;
   std::atexit(remove_scratch_directory);
   return pattern;
@@ -42,13 +41,22 @@ std::string make_scratch_directory() {
 
 }  // namespace
 
-const std::string& enter_scratch_directory() {
+const std::string& scratch_directory() {
   static const std::string path = make_scratch_directory();
   return path;
 }
 
-void write_whole_file(const char* name, const unsigned char* data, std::size_t size) {
-  int fd = open(name, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+void in_scratch_directory(void (*step)()) {
+  int previous = open(".", O_RDONLY | O_DIRECTORY);
+  if (previous < 0) give_up("open .");
+  if (chdir(scratch_directory().c_str()) != 0) give_up("chdir");
+  step();
+  if (fchdir(previous) != 0) give_up("fchdir");
+  close(previous);
+}
+
+void write_whole_file(const std::string& path, const unsigned char* data, std::size_t size) {
+  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (fd < 0) give_up("open");
   std::size_t done = 0;
   while (done < size) {

@@ -3,12 +3,11 @@
 //
 // Usage: seed_corpus_writer DIRECTORY   (made when missing)
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -240,16 +239,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string dir = argv[1];
-  if (mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST) {
-    std::perror(dir.c_str());
+  std::error_code failure;
+  std::filesystem::create_directories(dir, failure);
+  dir = std::filesystem::absolute(dir, failure).string();
+  if (failure) {
+    std::fprintf(stderr, "seed_corpus_writer: %s: %s\n", argv[1], failure.message().c_str());
     return 1;
   }
-  if (dir[0] != '/') {
-    char cwd[4096];
-    if (getcwd(cwd, sizeof cwd) == nullptr) return 1;
-    dir = std::string(cwd) + "/" + dir;
-  }
-  tidewire_fuzz::enter_scratch_directory();  // keeps LOG.TXT out of the corpus
+  if (chdir(tidewire_fuzz::scratch_directory().c_str()) != 0) return 1;  // keeps LOG.TXT out of the corpus
   write_empty(dir);
   write_one_of_each(dir);
   write_torva_like(dir);
