@@ -1,0 +1,232 @@
+// Moment frames: the value runs of the current moment, buffer sizing,
+// completion in both modes and the compression statistics.
+#include "dataset_test_support.h"
+
+#include <cstdio>
+
+namespace {
+
+class DatasetFrame : public ::testing::Test {
+protected:
+    scratch_directory scratch;
+    std::string path = scratch.path("frames.lnk");
+
+    static void give_counts(tidewire_data& dataset, int32_t segments, int32_t segment_constituents,
+                            int32_t flow_paths, int32_t flow_constituents) {
+        dataset.setnumsegments(segments);
+        dataset.setnumsegconsts(segment_constituents);
+        dataset.setnumflowpaths(flow_paths);
+        dataset.setnumfpconsts(flow_constituents);
+    }
+
+    long file_size() const {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        std::fseek(file, 0, SEEK_END);
+        const long size = std::ftell(file);
+        std::fclose(file);
+        return size;
+    }
+};
+
+std::vector<float> ramp(int32_t count, float start) {
+    std::vector<float> values;
+    for (int32_t i = 0; i < count; ++i) values.push_back(start + static_cast<float>(i));
+    return values;
+}
+
+TEST_F(DatasetFrame, EachConstituentHasItsOwnRunOfValues) {
+    tidewire_data dataset(path, 1);
+    dataset.setlanguage(1);
+    give_counts(dataset, 100, 3, 4, 2);
+    const std::vector<float> second = ramp(100, 1000.0f);
+    dataset.setseginfo(2, second.data());
+    EXPECT_EQ(segment_values_of(dataset, 2, 100), second);
+    // New buffers start cleared; the neighbouring runs stay untouched.
+    EXPECT_EQ(segment_values_of(dataset, 1, 100), std::vector<float>(100, 0.0f));
+    EXPECT_EQ(segment_values_of(dataset, 3, 100), std::vector<float>(100, 0.0f));
+
+    const std::vector<float> flows = ramp(4, -5.0f);
+    dataset.setflowinfo(2, flows.data());
+    EXPECT_EQ(flow_values_of(dataset, 2, 4), flows);
+    EXPECT_EQ(flow_values_of(dataset, 1, 4), std::vector<float>(4, 0.0f));
+}
+
+TEST_F(DatasetFrame, ValueIndexesAreCheckedAgainstTheConstituents) {
+    tidewire_data dataset(path, 1);
+    dataset.setlanguage(1);
+    give_counts(dataset, 100, 3, 4, 2);
+    std::vector<float> values(100, 1.0f);
+    expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setseginfo(0, values.data()); }, 517,
+                                                             "tidewire_data::setseginfo", "Index out of range");
+    expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setseginfo(4, values.data()); }, 517,
+                                                             "tidewire_data::setseginfo", "Index out of range");
+    expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getseginfo(4, values.data()); }, 517,
+                                                             "tidewire_data::getseginfo", "Index out of range");
+    expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setflowinfo(3, values.data()); }, 517,
+                                                             "tidewire_data::setflowinfo", "Index out of range");
+    expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getflowinfo(0, values.data()); }, 517,
+                                                             "tidewire_data::getflowinfo", "Index out of range");
+    int32_t a = 0, b = 0, c = 0;
+    expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setflowpath(5, 1, 2, 3); }, 517,
+                                                             "tidewire_data::setflowpath", "Index out of range");
+    expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getflowpath(0, a, b, c); }, 517,
+                                                             "tidewire_data::getflowpath", "Index out of range");
+}
+
+TEST_F(DatasetFrame, ZeroCountKeepsTheBuffersAndANewCountClearsThem) {
+    tidewire_data dataset(path, 1);
+    give_counts(dataset, 3, 1, 1, 1);
+    const std::vector<float> values = ramp(3, 7.0f);
+    dataset.setseginfo(0, values.data());
+    dataset.setnumsegments(0);
+    dataset.momentcomplete();  // the side still has its buffers
+    dataset.setnumsegments(3);
+    EXPECT_EQ(segment_values_of(dataset, 0, 3), std::vector<float>(3, 0.0f));
+}
+
+TEST_F(DatasetFrame, FrameSizesBeyond32BitsFailWithoutWrapping) {
+    tidewire_data dataset(path, 1);
+    give_counts(dataset, 65536, 1, 1, 1);
+    // 65536 x 8192 values take 2^31 bytes.
+    expect_dataset_failure<tidewire_memory_exhausted_exception>(
+        [&] { dataset.setnumsegconsts(8192); }, 1025, "tidewire_data::reallocate_segment_buffers",
+        "Insufficient memory to allocate segment frame buffer");
+    int32_t count = 0;
+    dataset.getnumsegconsts(count);
+    EXPECT_EQ(count, 8192);  // the table was resized before the buffers failed
+
+    // Without buffers the side takes no values and completes no moment.
+    std::vector<float> values(65536, 1.0f);
+    expect_dataset_failure<tidewire_memory_exhausted_exception>(
+        [&] { dataset.setseginfo(8191, values.data()); }, 1025, "tidewire_data::setseginfo",
+        "No frame buffer for the values: its allocation failed");
+    expect_dataset_failure<tidewire_compression_exception>([&] { dataset.momentcomplete(); }, 1026,
+                                                           "tidewire_data::momentcomplete",
+                                                           "Compression error compressing segment data");
+    dataset.setnumsegconsts(1);
+    dataset.setseginfo(0, values.data());
+    dataset.momentcomplete();
+}
+
+TEST_F(DatasetFrame, StepsAddUpInTheWriterAndInTheReader) {
+    write_sample_file(path);
+    tidewire_data reader(path, 0);
+    reader.setlanguage(1);
+    float step = 0.0f;
+    int32_t month, day, year, hour, minute, second;
+    float elapsed = -1.0f;
+    char text[32];
+    reader.gettimestep(step);
+    reader.getcurrentmoment(month, day, year, hour, minute, second, elapsed, text);
+    EXPECT_EQ(step, 0.5f);
+    EXPECT_EQ(elapsed, 0.0f);
+    EXPECT_EQ(segment_values_of(reader, 2, 3), (std::vector<float>{10.5f, 11.5f, 12.5f}));
+
+    reader.momentcomplete();
+    reader.gettimestep(step);
+    reader.getcurrentmoment(month, day, year, hour, minute, second, elapsed, text);
+    EXPECT_EQ(step, 0.25f);
+    EXPECT_EQ(elapsed, 0.5f);
+    EXPECT_EQ(segment_values_of(reader, 2, 3), (std::vector<float>{110.5f, 111.5f, 112.5f}));
+    EXPECT_EQ(flow_values_of(reader, 1, 2), (std::vector<float>{-2000.0f, -2001.0f}));
+
+    // Past the last frame nothing changes.
+    reader.momentcomplete();
+    reader.gettimestep(step);
+    reader.getcurrentmoment(month, day, year, hour, minute, second, elapsed, text);
+    EXPECT_EQ(step, 0.25f);
+    EXPECT_EQ(elapsed, 0.5f);
+    EXPECT_EQ(segment_values_of(reader, 2, 3), (std::vector<float>{110.5f, 111.5f, 112.5f}));
+}
+
+TEST_F(DatasetFrame, ValuesNotSetAgainAreWrittenAgain) {
+    {
+        tidewire_data writer(path, 1);
+        give_counts(writer, 2, 1, 2, 1);
+        const std::vector<float> segments{1.0f, 2.0f}, first_flows{3.0f, 4.0f}, second_flows{5.0f, 6.0f};
+        writer.setseginfo(0, segments.data());
+        writer.setflowinfo(0, first_flows.data());
+        writer.settimestep(1.0f);
+        writer.momentcomplete();
+        writer.setflowinfo(0, second_flows.data());
+        writer.momentcomplete();
+        writer.write_header();
+    }
+    tidewire_data reader(path, 0);
+    reader.momentcomplete();
+    EXPECT_EQ(segment_values_of(reader, 0, 2), (std::vector<float>{1.0f, 2.0f}));
+    EXPECT_EQ(flow_values_of(reader, 0, 2), (std::vector<float>{5.0f, 6.0f}));
+    float step = 0.0f;
+    reader.gettimestep(step);
+    EXPECT_EQ(step, 1.0f);
+}
+
+TEST_F(DatasetFrame, ABadLevelFailsTheCompletionAndChangesNothing) {
+    tidewire_data writer(path, 1);
+    fill_sample_header(writer);
+    complete_sample_moment(writer, 0);
+    const long size_after_first = file_size();
+    writer.setcompressionlevel(10);
+    expect_dataset_failure<tidewire_compression_exception>([&] { complete_sample_moment(writer, 1); }, 1026,
+                                                           "tidewire_data::momentcomplete",
+                                                           "Compression error compressing segment data");
+    EXPECT_EQ(file_size(), size_after_first);
+    int32_t month, day, year, hour, minute, second;
+    float elapsed = -1.0f;
+    char text[32];
+    writer.getcurrentmoment(month, day, year, hour, minute, second, elapsed, text);
+    EXPECT_EQ(elapsed, 0.5f);
+
+    writer.setcompressionlevel(-1);  // zlib's default level
+    complete_sample_moment(writer, 1);
+    writer.write_header();
+
+    tidewire_data reader(path, 0);
+    int32_t moments = 0;
+    reader.getnummoments(moments);
+    EXPECT_EQ(moments, 2);
+    reader.momentcomplete();
+    EXPECT_EQ(segment_values_of(reader, 1, 3), (std::vector<float>{110.5f, 111.5f, 112.5f}));
+}
+
+TEST_F(DatasetFrame, NoMomentIsCompletedWithoutBothSides) {
+    tidewire_data writer(path, 1);
+    give_counts(writer, 2, 1, 0, 1);
+    expect_dataset_failure<tidewire_compression_exception>([&] { writer.momentcomplete(); }, 1026,
+                                                           "tidewire_data::momentcomplete",
+                                                           "Compression error compressing flow data");
+    EXPECT_EQ(file_size(), 8);
+    tidewire_data other(scratch.path("other.lnk"), 1);
+    expect_dataset_failure<tidewire_compression_exception>([&] { other.momentcomplete(); }, 1026,
+                                                           "tidewire_data::momentcomplete",
+                                                           "Compression error compressing segment data");
+}
+
+TEST_F(DatasetFrame, CompressionFactorIsTheMeanRatioOfTheFramesWritten) {
+    tidewire_data writer(path, 1);
+    fill_sample_header(writer);
+    complete_sample_moment(writer, 0);
+    complete_sample_moment(writer, 1);
+    float factor = 0.0f;
+    writer.getcompfact(factor);
+    writer.write_header();
+
+    // Each frame: step, N1, segment stream, N2, flow stream.
+    const bytes content = read_file_bytes(path);
+    const float frame_bytes = 4.0f * (3 * 2 + 2 * 1);
+    std::size_t at = 8;
+    float ratio_sum = 0.0f;
+    for (int frame = 0; frame < 2; ++frame) {
+        const int32_t n1 = int32_at(content, at + 4);
+        const int32_t n2 = int32_at(content, at + 8 + n1);
+        ratio_sum = static_cast<float>((n1 + n2) / frame_bytes) + ratio_sum;
+        at += 12 + n1 + n2;
+    }
+    EXPECT_FLOAT_EQ(factor, ratio_sum / 2);
+
+    tidewire_data reader(path, 0);
+    reader.getcompfact(factor);
+    EXPECT_EQ(factor, 0.0f);
+}
+
+}  // namespace
