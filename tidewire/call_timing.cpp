@@ -1,0 +1,101 @@
+#include "call_timing.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+#include "log_file.h"
+#include "win32_tick.h"
+
+namespace {
+
+// Names in the byte order of their texts, which for the lower-case export
+// names is alphabetical: the summary lists them in this order.
+struct name_order {
+    bool operator()(const char* left, const char* right) const { return std::strcmp(left, right) < 0; }
+};
+
+// The start tick of the latest call and the milliseconds summed in the
+// period, kept in one entry so that each hook needs a single lookup.
+struct call_times {
+    uint32_t start_tick = 0;
+    uint32_t total_ms = 0;
+};
+
+// Process-wide statistics of the current period; no period runs while
+// `running` is false. Tick differences and sums wrap modulo 2^32, so one wrap
+// of the counter within an interval does no harm.
+bool running = false;
+uint32_t first_call_tick = 0;
+std::map<const char*, call_times, name_order>* calls = nullptr;
+
+call_times* entry_for(const char* name) noexcept
+{
+    try {
+        if (!calls)
+            calls = new std::map<const char*, call_times, name_order>;
+        return &(*calls)[name];
+    } catch (...) {
+        // Out of memory: this call goes untimed rather than failing.
+        return nullptr;
+    }
+}
+
+// A share in percent, or 0 where the whole it is taken of is 0 ms (every call
+// shorter than one tick), which has no share to speak of.
+double share(uint32_t part, uint32_t whole)
+{
+    return whole == 0 ? 0.0 : static_cast<double>(part) / static_cast<double>(whole) * 100.0;
+}
+
+}  // namespace
+
+void timing_enter(const char* name) noexcept
+{
+    const uint32_t now = GetTickCount();
+    if (!running) {
+        first_call_tick = now;
+        running = true;
+    }
+    if (call_times* times = entry_for(name))
+        times->start_tick = now;
+}
+
+void timing_exit(const char* name) noexcept
+{
+    if (call_times* times = entry_for(name))
+        times->total_ms += GetTickCount() - times->start_tick;
+}
+
+void timing_report() noexcept
+{
+    const uint32_t runtime = running ? GetTickCount() - first_call_tick : 0;
+    uint32_t library = 0;
+    if (calls) {
+        for (const auto& call : *calls)
+            library += call.second.total_ms;
+    }
+
+    char line[256];
+    std::snprintf(line, sizeof line, "Total elapsed ms from first tidewire call (total runtime): %lu ms\n",
+                  static_cast<unsigned long>(runtime));
+    log_write(line, std::strlen(line));
+    std::snprintf(line, sizeof line, "Total elapsed ms in tidewire calls (tidewire library time): %lu ms\n",
+                  static_cast<unsigned long>(library));
+    log_write(line, std::strlen(line));
+    if (calls) {
+        for (const auto& call : *calls) {
+            const uint32_t ms = call.second.total_ms;
+            std::snprintf(line, sizeof line,
+                          "%s: %lu ms total (%.2g%% of total runtime, %.2g%% of tidewire library time)\n",
+                          call.first, static_cast<unsigned long>(ms), share(ms, runtime), share(ms, library));
+            log_write(line, std::strlen(line));
+        }
+    }
+    log_write("\n", 1);
+
+    delete calls;
+    calls = nullptr;
+    running = false;
+}

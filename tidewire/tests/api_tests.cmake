@@ -1,0 +1,29 @@
+# Tests of the exports. They call the shared library only through its exports,
+# as a model or a reader does; each test case runs in a process of its own.
+set(api_tests_dir ${CMAKE_CURRENT_LIST_DIR})
+
+add_library(tidewire_api_test_support STATIC ${api_tests_dir}/api_test_support.cpp)
+target_link_libraries(tidewire_api_test_support PUBLIC tidewire::tidewire GTest::gtest)
+
+foreach(api_test_name api_roundtrip_test api_errors_test api_session_test api_trace_test api_timing_test
+        api_allocation_test)
+  add_executable(${api_test_name} ${api_tests_dir}/${api_test_name}.cpp)
+  target_link_libraries(${api_test_name} PRIVATE tidewire_api_test_support GTest::gtest_main)
+  gtest_discover_tests(${api_test_name} DISCOVERY_TIMEOUT 60)
+endforeach()
+
+add_executable(api_exports_test ${api_tests_dir}/api_exports_test.cpp)
+target_link_libraries(api_exports_test PRIVATE GTest::gtest_main)
+target_compile_definitions(api_exports_test PRIVATE
+  TIDEWIRE_HEADER="${CMAKE_CURRENT_SOURCE_DIR}/include/tidewire.h"
+  TIDEWIRE_EXPORTS_TABLE="${TIDEWIRE_EXPORTS_FILE}"
+  TIDEWIRE_LIBRARY="$<TARGET_FILE:tidewire>")
+add_dependencies(api_exports_test tidewire)
+gtest_discover_tests(api_exports_test)
+
+# The header from plain C.
+add_executable(api_c_test ${api_tests_dir}/api_c_test.c)
+target_link_libraries(api_c_test PRIVATE tidewire::tidewire)
+set(api_c_test_dir ${CMAKE_CURRENT_BINARY_DIR}/api_c_test_work)
+file(MAKE_DIRECTORY ${api_c_test_dir})
+add_test(NAME api_c_test COMMAND api_c_test WORKING_DIRECTORY ${api_c_test_dir})
