@@ -13,3 +13,14 @@ target_include_directories(tidewire_records PUBLIC
 target_link_libraries(tidewire_records PUBLIC tidewire_common)
 set_target_properties(tidewire_records PROPERTIES POSITION_INDEPENDENT_CODE ON)
 
+
+if(TIDEWIRE_BUILD_TESTS)
+  add_executable(tidewire_records_tests
+    ${CMAKE_CURRENT_LIST_DIR}/tests/moment_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/records_encoding_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/records_table_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/records_value_test.cpp)
+  target_include_directories(tidewire_records_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests)
+  target_link_libraries(tidewire_records_tests PRIVATE tidewire_records common_test_support GTest::gtest_main)
+  gtest_discover_tests(tidewire_records_tests)
+endif()
