@@ -8,3 +8,14 @@ add_executable(firstpass_unit_tests
 )
 target_link_libraries(firstpass_unit_tests PRIVATE torvautil_core GTest::gtest_main)
 gtest_discover_tests(firstpass_unit_tests)
+
+add_library(converter_test_workdir STATIC ${firstpass_test_dir}/support/scratch_workdir.cpp)
+target_include_directories(converter_test_workdir PUBLIC ${firstpass_test_dir})
+
+add_executable(gridfiles_tests
+  ${firstpass_test_dir}/firstpass_flowgrid_test.cpp
+  ${firstpass_test_dir}/gridfiles_time_files_test.cpp
+  ${firstpass_test_dir}/gridfiles_writers_test.cpp
+)
+target_link_libraries(gridfiles_tests PRIVATE torvautil_core converter_test_workdir GTest::gtest_main)
+gtest_discover_tests(gridfiles_tests)
