@@ -94,8 +94,9 @@ void round_trip_through_every_export() {
   float elapsed = -1;
   _twgetseedmoment(&handle, &m, &d, &y, &h, &mi, &s, &elapsed, text, &error);
   EXPECT_EQ(std::string(text), "7/4/2001 10:05:09");
+  // With a fixed step the end moment is the last stored one: here the first.
   _twgetendmoment(&handle, &m, &d, &y, &h, &mi, &s, &elapsed, text, &error);
-  EXPECT_EQ(elapsed, 0.25f);
+  EXPECT_EQ(std::string(text), "7/4/2001 10:05:09");
   _twgetnthmoment(&handle, &one, &m, &d, &y, &h, &mi, &s, &elapsed, text, &error);
   EXPECT_EQ(error, 0) << last_error();
   _twgetcurrentmoment(&handle, &m, &d, &y, &h, &mi, &s, &elapsed, text, &error);

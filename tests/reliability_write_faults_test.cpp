@@ -132,6 +132,10 @@ class write_fault_test : public ::testing::Test {
     for (int32_t error : reference_.moment_errors) ASSERT_EQ(error, 0);
     ASSERT_EQ(reference_.close_error, 0);
     full_size_ = file_size(kFileName);
+    // Each region that the limits walk through is there and not empty.
+    ASSERT_GT(reference_.size_after_moment[0], 8);
+    ASSERT_GT(reference_.size_after_moment[kMoments - 1], reference_.size_after_moment[0]);
+    ASSERT_GT(full_size_, reference_.size_after_moment[kMoments - 1]);
     ASSERT_EQ(open_error_of(kFileName), 0) << "the unlimited sample must read back";
   }
 
