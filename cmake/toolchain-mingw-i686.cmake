@@ -1,5 +1,5 @@
 # Cross build for 32-bit Windows on Intel x86 with Debian's MinGW-w64 (i686).
-#   cmake -S windows -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake
+#   cmake -S windows -B build-windows -DCMAKE_TOOLCHAIN_FILE=$PWD/cmake/toolchain-mingw-i686.cmake
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 

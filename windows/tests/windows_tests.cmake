@@ -49,3 +49,8 @@ if(TIDEWIRE_LINUX_PEER)
                    ${TIDEWIRE_LINUX_PEER} $<TARGET_FILE:linkage_peer>
                    ${CMAKE_CURRENT_LIST_DIR}/../wine-run ${CMAKE_BINARY_DIR}/wineprefix)
 endif()
+
+foreach(program tidewire_dll_tests linkage_peer)
+  add_test(NAME windows_${program}_binds_by_ordinal
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../check-ordinal-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${program}>)
+endforeach()
