@@ -51,17 +51,6 @@ TEST_F(FileStream, AnInvalidModeOpensAndCreatesNothing)
     EXPECT_FALSE(file_exists(path));
 }
 
-TEST_F(FileStream, AnOpenFailureIsAPlainPersistenceException)
-{
-    file_stream stream;
-    try {
-        stream.open(path, file_stream::mode_read);
-        FAIL();
-    } catch (const input_exception&) {
-        FAIL() << "not an input failure";
-    } catch (const persistence_exception&) {
-    }
-}
 
 TEST_F(FileStream, WriteModeEmptiesAnExistingFile)
 {
@@ -206,15 +195,6 @@ TEST_F(FileStream, AClosedStreamFailsQuietly)
     stream.close();
 }
 
-TEST_F(FileStream, ClosingTwiceDoesNothing)
-{
-    file_stream stream;
-    stream.open(path, file_stream::mode_write);
-    stream.close();
-    stream.close();
-    std::uint8_t byte = 0;
-    EXPECT_FALSE(stream.write(&byte, 1));
-}
 
 TEST_F(FileStream, DestroyingAnOpenStreamReleasesTheFile)
 {

@@ -5,6 +5,12 @@
 #define TIDEWIRE_PLATFORM_WIN32_TYPES_H
 
 #if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 #else
 #include <cstdint>

@@ -37,19 +37,6 @@ TEST_F(Win32File, OpenExistingOnAMissingFileFailsWithFileNotFound)
     EXPECT_FALSE(file_exists(path));
 }
 
-TEST_F(Win32File, CreateAlwaysEmptiesAndOpenAlwaysKeeps)
-{
-    write_file_bytes(path, {1, 2, 3});
-    HANDLE update = open_for_update(path);
-    ASSERT_NE(update, INVALID_HANDLE_VALUE);
-    ASSERT_TRUE(CloseHandle(update));
-    EXPECT_EQ(read_file_bytes(path), (bytes{1, 2, 3}));
-
-    HANDLE writer = open_for_writing(path);
-    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-    ASSERT_TRUE(CloseHandle(writer));
-    EXPECT_TRUE(read_file_bytes(path).empty());
-}
 
 TEST_F(Win32File, ADirectoryIsNotOpened)
 {
@@ -57,16 +44,6 @@ TEST_F(Win32File, ADirectoryIsNotOpened)
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
 }
 
-TEST_F(Win32File, ReadersShareAFile)
-{
-    write_file_bytes(path, {7});
-    HANDLE first = open_for_reading(path);
-    HANDLE second = open_for_reading(path);
-    EXPECT_NE(first, INVALID_HANDLE_VALUE);
-    EXPECT_NE(second, INVALID_HANDLE_VALUE);
-    CloseHandle(first);
-    CloseHandle(second);
-}
 
 TEST_F(Win32File, AFileOpenForReadingCannotBeOpenedForWritingAndKeepsItsBytes)
 {
@@ -101,20 +78,6 @@ TEST_F(Win32File, AFileOpenForWritingCannotBeOpenedAgainAndKeepsItsBytes)
     CloseHandle(writer);
 }
 
-TEST_F(Win32File, ReadAtTheEndOfTheFileSucceedsWithWhatIsLeft)
-{
-    write_file_bytes(path, {1, 2});
-    HANDLE reader = open_for_reading(path);
-    std::uint8_t buffer[4] = {9, 9, 9, 9};
-    DWORD got = 99;
-    ASSERT_TRUE(ReadFile(reader, buffer, 4, &got, nullptr));
-    EXPECT_EQ(got, 2u);
-    EXPECT_EQ(buffer[1], 2);
-    EXPECT_EQ(buffer[2], 9);
-    ASSERT_TRUE(ReadFile(reader, buffer, 4, &got, nullptr));
-    EXPECT_EQ(got, 0u);
-    CloseHandle(reader);
-}
 
 TEST_F(Win32File, CallsOnAnInvalidHandleFail)
 {
