@@ -16,26 +16,28 @@ struct name_order {
     bool operator()(const char* left, const char* right) const { return std::strcmp(left, right) < 0; }
 };
 
-// The start tick of the latest call and the milliseconds summed in the
-// period, kept in one entry so that each hook needs a single lookup.
-struct call_times {
-    uint32_t start_tick = 0;
-    uint32_t total_ms = 0;
-};
-
 // Process-wide statistics of the current period; no period runs while
-// `running` is false. Tick differences and sums wrap modulo 2^32, so one wrap
+// `running` is false. `period` numbers the periods, so that a slot knows
+// whether the entry it remembers still exists. Tick differences and sums wrap modulo 2^32, so one wrap
 // of the counter within an interval does no harm.
 bool running = false;
 uint32_t first_call_tick = 0;
+uint32_t period = 1;
 std::map<const char*, call_times, name_order>* calls = nullptr;
 
-call_times* entry_for(const char* name) noexcept
+// The name's entry in the current period, created with zero sums the first
+// time the name is seen. Map entries stay where they are until the period
+// ends, so the slot may keep the pointer until then.
+call_times* entry_for(timing_slot& slot) noexcept
 {
+    if (slot.period == period && slot.times)
+        return slot.times;
     try {
         if (!calls)
             calls = new std::map<const char*, call_times, name_order>;
-        return &(*calls)[name];
+        slot.times = &(*calls)[slot.name];
+        slot.period = period;
+        return slot.times;
     } catch (...) {
         // Out of memory: this call goes untimed rather than failing.
         return nullptr;
@@ -51,20 +53,20 @@ double share(uint32_t part, uint32_t whole)
 
 }  // namespace
 
-void timing_enter(const char* name) noexcept
+void timing_enter(timing_slot& slot) noexcept
 {
     const uint32_t now = GetTickCount();
     if (!running) {
         first_call_tick = now;
         running = true;
     }
-    if (call_times* times = entry_for(name))
+    if (call_times* times = entry_for(slot))
         times->start_tick = now;
 }
 
-void timing_exit(const char* name) noexcept
+void timing_exit(timing_slot& slot) noexcept
 {
-    if (call_times* times = entry_for(name))
+    if (call_times* times = entry_for(slot))
         times->total_ms += GetTickCount() - times->start_tick;
 }
 
@@ -98,4 +100,5 @@ void timing_report() noexcept
     delete calls;
     calls = nullptr;
     running = false;
+    ++period;
 }

@@ -14,39 +14,41 @@ using namespace twapi;
 
 void _twsetdebug(const int32_t* flag)
 {
-    const call_timer timer("twsetdebug");
+    static timing_slot slot{"twsetdebug"};
+    const call_timer timer(slot);
     debug_flag = *flag != 0;
 }
 
 void _twgetdebug(int32_t* flag)
 {
-    const call_timer timer("twgetdebug");
+    static timing_slot slot{"twgetdebug"};
+    const call_timer timer(slot);
     *flag = debug_flag ? 1 : 0;
 }
 
 void _twsetlasterror(const char* message)
 {
-    static constexpr const char* name = "twsetlasterror";
-    const call_timer timer(name);
+    static timing_slot slot{"twsetlasterror"};
+    const call_timer timer(slot);
     last_error.set(message);
     if (tracing())
-        trace_block(name).text("\t(in) message = ", message).write();
+        trace_block(slot.name).text("\t(in) message = ", message).write();
 }
 
 void _twgetlasterror(char* message)
 {
-    static constexpr const char* name = "twgetlasterror";
-    const call_timer timer(name);
+    static timing_slot slot{"twgetlasterror"};
+    const call_timer timer(slot);
     const char* text = last_error.get();
     std::memcpy(message, text, std::strlen(text) + 1);
     if (tracing())
-        trace_block(name).text("\t(out) message = ", message).write();
+        trace_block(slot.name).text("\t(out) message = ", message).write();
 }
 
 void _twopen(const char* tw_filename, const int32_t* tw_mode, int32_t* tw_handle, int32_t* tw_error)
 {
-    static constexpr const char* name = "twopen";
-    const call_timer timer(name);
+    static timing_slot slot{"twopen"};
+    const call_timer timer(slot);
     report_success(tw_error);
 
     // Every open counts, failed or not; only a session that cannot be
@@ -69,7 +71,7 @@ void _twopen(const char* tw_filename, const int32_t* tw_mode, int32_t* tw_handle
     }
 
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .quoted_text("\t(in)  tw_filename = '", tw_filename)
             .integer("\t(in)  tw_mode     = ", tw_mode)
             .integer("\t(out) tw_handle   = ", tw_handle)
@@ -80,9 +82,9 @@ void _twopen(const char* tw_filename, const int32_t* tw_mode, int32_t* tw_handle
 
 void _twclose(const int32_t* tw_handle, int32_t* tw_error)
 {
-    static constexpr const char* name = "twclose";
+    static timing_slot slot{"twclose"};
     {
-        const call_timer timer(name);
+        const call_timer timer(slot);
         run_protected(tw_error, [&] {
             const int32_t handle = *tw_handle;
             if (current_session) {
@@ -101,7 +103,7 @@ void _twclose(const int32_t* tw_handle, int32_t* tw_error)
         }
 
         if (tracing()) {
-            trace_block(name)
+            trace_block(slot.name)
                 .integer("\t(in)  tw_handle = ", tw_handle)
                 .integer("\t(out) tw_error  = ", tw_error)
                 .write();

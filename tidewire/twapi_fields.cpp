@@ -12,11 +12,11 @@ using namespace twapi;
 
 void _twsetvartimestep(const int32_t* tw_handle, const int32_t* vartimestep, int32_t* tw_error)
 {
-    static constexpr const char* name = "twsetvartimestep";
-    const call_timer timer(name);
+    static timing_slot slot{"twsetvartimestep"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).setvartimestep(*vartimestep); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
             .integer("\t(in)  vartimestep  = ", vartimestep)
             .integer("\t(out) tw_error     = ", tw_error)
@@ -26,11 +26,11 @@ void _twsetvartimestep(const int32_t* tw_handle, const int32_t* vartimestep, int
 
 void _twgetvartimestep(const int32_t* tw_handle, int32_t* vartimestep, int32_t* tw_error)
 {
-    static constexpr const char* name = "twgetvartimestep";
-    const call_timer timer(name);
+    static timing_slot slot{"twgetvartimestep"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).getvartimestep(*vartimestep); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
             .integer("\t(out) vartimestep  = ", vartimestep)
             .integer("\t(out) tw_error     = ", tw_error)
@@ -40,11 +40,11 @@ void _twgetvartimestep(const int32_t* tw_handle, int32_t* vartimestep, int32_t* 
 
 void _twsethydtimestep(const int32_t* tw_handle, const float* timestep, int32_t* tw_error)
 {
-    static constexpr const char* name = "twsethydtimestep";
-    const call_timer timer(name);
+    static timing_slot slot{"twsethydtimestep"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).sethydtimestep(*timestep); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
             .real("\t(in)  timestep     = ", timestep)
             .integer("\t(out) tw_error     = ", tw_error)
@@ -54,11 +54,11 @@ void _twsethydtimestep(const int32_t* tw_handle, const float* timestep, int32_t*
 
 void _twgethydtimestep(const int32_t* tw_handle, float* timestep, int32_t* tw_error)
 {
-    static constexpr const char* name = "twgethydtimestep";
-    const call_timer timer(name);
+    static timing_slot slot{"twgethydtimestep"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).gethydtimestep(*timestep); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
             .real("\t(in)  timestep     = ", timestep)
             .integer("\t(out) tw_error     = ", tw_error)
@@ -68,11 +68,11 @@ void _twgethydtimestep(const int32_t* tw_handle, float* timestep, int32_t* tw_er
 
 void _twsetupdateint(const int32_t* tw_handle, const float* updateint, int32_t* tw_error)
 {
-    static constexpr const char* name = "twsetupdateint";
-    const call_timer timer(name);
+    static timing_slot slot{"twsetupdateint"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).setupdateint(*updateint); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
             .real("\t(in)  updateint    = ", updateint)
             .integer("\t(out) tw_error     = ", tw_error)
@@ -82,11 +82,11 @@ void _twsetupdateint(const int32_t* tw_handle, const float* updateint, int32_t* 
 
 void _twgetupdateint(const int32_t* tw_handle, float* updateint, int32_t* tw_error)
 {
-    static constexpr const char* name = "twgetupdateint";
-    const call_timer timer(name);
+    static timing_slot slot{"twgetupdateint"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).getupdateint(*updateint); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
             .real("\t(out)  updateint    = ", updateint)
             .integer("\t(out) tw_error     = ", tw_error)
@@ -96,11 +96,11 @@ void _twgetupdateint(const int32_t* tw_handle, float* updateint, int32_t* tw_err
 
 void _twsethydtokelvaratio(const int32_t* tw_handle, const int32_t* ratio, int32_t* tw_error)
 {
-    static constexpr const char* name = "twsethydtokelvaratio";
-    const call_timer timer(name);
+    static timing_slot slot{"twsethydtokelvaratio"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).sethydtokelvaratio(*ratio); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
             .integer("\t(in)  ratio        = ", ratio)
             .integer("\t(out) tw_error     = ", tw_error)
@@ -110,11 +110,11 @@ void _twsethydtokelvaratio(const int32_t* tw_handle, const int32_t* ratio, int32
 
 void _twgethydtokelvaratio(const int32_t* tw_handle, int32_t* ratio, int32_t* tw_error)
 {
-    static constexpr const char* name = "twgethydtokelvaratio";
-    const call_timer timer(name);
+    static timing_slot slot{"twgethydtokelvaratio"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).gethydtokelvaratio(*ratio); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
             .integer("\t(out) ratio        = ", ratio)
             .integer("\t(out) tw_error     = ", tw_error)
@@ -124,11 +124,11 @@ void _twgethydtokelvaratio(const int32_t* tw_handle, int32_t* ratio, int32_t* tw
 
 void _twsetnumlayers(const int32_t* tw_handle, const int32_t* numlayers, int32_t* tw_error)
 {
-    static constexpr const char* name = "twsetnumlayers";
-    const call_timer timer(name);
+    static timing_slot slot{"twsetnumlayers"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).setnumlayers(*numlayers); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
             .integer("\t(in)  numlayers    = ", numlayers)
             .integer("\t(out) tw_error     = ", tw_error)
@@ -138,11 +138,11 @@ void _twsetnumlayers(const int32_t* tw_handle, const int32_t* numlayers, int32_t
 
 void _twgetnumlayers(const int32_t* tw_handle, int32_t* numlayers, int32_t* tw_error)
 {
-    static constexpr const char* name = "twgetnumlayers";
-    const call_timer timer(name);
+    static timing_slot slot{"twgetnumlayers"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).getnumlayers(*numlayers); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
             .integer("\t(out) numlayers    = ", numlayers)
             .integer("\t(out) tw_error     = ", tw_error)
@@ -152,11 +152,11 @@ void _twgetnumlayers(const int32_t* tw_handle, int32_t* numlayers, int32_t* tw_e
 
 void _twsettimestep(const int32_t* tw_handle, const float* value, int32_t* tw_error)
 {
-    static constexpr const char* name = "twsettimestep";
-    const call_timer timer(name);
+    static timing_slot slot{"twsettimestep"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).settimestep(*value); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle     = ", tw_handle)
             .real("\t(in)  value         = ", value)
             .integer("\t(out) tw_error      = ", tw_error)
@@ -166,11 +166,11 @@ void _twsettimestep(const int32_t* tw_handle, const float* value, int32_t* tw_er
 
 void _twgettimestep(const int32_t* tw_handle, float* value, int32_t* tw_error)
 {
-    static constexpr const char* name = "twgettimestep";
-    const call_timer timer(name);
+    static timing_slot slot{"twgettimestep"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).gettimestep(*value); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle     = ", tw_handle)
             .real("\t(out) value         = ", value)
             .integer("\t(out) tw_error      = ", tw_error)
@@ -180,11 +180,11 @@ void _twgettimestep(const int32_t* tw_handle, float* value, int32_t* tw_error)
 
 void _twgetnummoments(const int32_t* tw_handle, int32_t* num_moments, int32_t* tw_error)
 {
-    static constexpr const char* name = "twgetnummoments";
-    const call_timer timer(name);
+    static timing_slot slot{"twgetnummoments"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).getnummoments(*num_moments); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle     = ", tw_handle)
             .integer("\t(out) num_moments   = ", num_moments)
             .integer("\t(out) tw_error      = ", tw_error)
@@ -194,11 +194,11 @@ void _twgetnummoments(const int32_t* tw_handle, int32_t* num_moments, int32_t* t
 
 void _twgetcompfact(const int32_t* tw_handle, float* compfact, int32_t* tw_error)
 {
-    static constexpr const char* name = "twgetcompfact";
-    const call_timer timer(name);
+    static timing_slot slot{"twgetcompfact"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).getcompfact(*compfact); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle     = ", tw_handle)
             .real("\t(out) compfact      = ", compfact)
             .integer("\t(out) tw_error      = ", tw_error)
@@ -208,11 +208,11 @@ void _twgetcompfact(const int32_t* tw_handle, float* compfact, int32_t* tw_error
 
 void _twsetcompressionlevel(const int32_t* tw_handle, const int32_t* complevel, int32_t* tw_error)
 {
-    static constexpr const char* name = "twsetcompressionlevel";
-    const call_timer timer(name);
+    static timing_slot slot{"twsetcompressionlevel"};
+    const call_timer timer(slot);
     run_protected(tw_error, [&] { dataset_for(tw_handle).setcompressionlevel(*complevel); });
     if (tracing()) {
-        trace_block(name)
+        trace_block(slot.name)
             .integer("\t(in)  tw_handle     = ", tw_handle)
             .integer("\t(in)  complevel     = ", complevel)
             .integer("\t(out) tw_error      = ", tw_error)
