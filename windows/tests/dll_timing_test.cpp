@@ -2,6 +2,8 @@
 // build, whose tick counter is the system's own.
 #include "dll_test_support.h"
 
+#include <windows.h>
+
 #include <regex>
 #include <sstream>
 #include <vector>
@@ -70,6 +72,21 @@ TEST_F(dll_timing, a_second_close_covers_only_the_calls_after_the_first)
     ASSERT_EQ(lines.size(), 5u + 5u);
     expect_summary(lines, 0, {"twclose", "twopen"});
     expect_summary(lines, 5, {"twclose", "twgetdebug"});
+}
+
+TEST_F(dll_timing, runtime_is_measured_with_the_system_tick_counter)
+{
+    std::int32_t error = -1;
+    const std::int32_t handle = open_linkage("slow.lnk", 1, &error);
+    Sleep(300);
+    close_linkage(handle);
+    const std::vector<std::string> lines = crlf_lines(read_file_bytes("LOG.TXT"));
+    ASSERT_FALSE(lines.empty());
+    std::smatch runtime;
+    ASSERT_TRUE(std::regex_match(lines[0], runtime, std::regex(".*: ([0-9]+) ms")));
+    // The tick counter may run in steps of up to about 16 ms.
+    EXPECT_GE(std::stoul(runtime[1].str()), 250u) << lines[0];
+    EXPECT_LT(std::stoul(runtime[1].str()), 60000u) << lines[0];
 }
 
 TEST_F(dll_timing, close_before_any_open_still_writes_the_summary)
