@@ -66,7 +66,10 @@ std::vector<std::string> torvautil_run::console_lines() const
     std::vector<std::string> lines;
     std::istringstream in(console);
     std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
     return lines;
 }
 

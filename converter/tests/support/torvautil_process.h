@@ -14,7 +14,7 @@ struct torvautil_run {
     std::string console;      // everything written to standard output
     std::string errors;       // everything written to standard error
 
-    // The console split at "\n", without the line ends.
+    // The console split into lines, without their line ends.
     std::vector<std::string> console_lines() const;
     // True when some console line, with its leading and trailing blanks
     // removed, equals text.
