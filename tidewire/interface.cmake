@@ -30,7 +30,8 @@ add_library(tidewire SHARED
   ${CMAKE_CURRENT_SOURCE_DIR}/twapi_header.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/twapi_tables.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/twapi_fields.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/twapi_frames.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/twapi_frames.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/twapi_entry.cpp)
 add_library(tidewire::tidewire ALIAS tidewire)
 set_target_properties(tidewire PROPERTIES
   OUTPUT_NAME tidewire
@@ -57,14 +58,17 @@ endif()
 # Installation: the library, its header and a package another CMake project
 # finds with find_package(tidewire).
 include(CMakePackageConfigHelpers)
-install(TARGETS tidewire EXPORT tidewireTargets
+install(TARGETS tidewire EXPORT tidewireTargets COMPONENT tidewire
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/include/tidewire.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/include/tidewire.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+  COMPONENT tidewire)
 install(EXPORT tidewireTargets
   NAMESPACE tidewire::
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tidewire)
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tidewire
+  COMPONENT tidewire)
 configure_package_config_file(${CMAKE_CURRENT_SOURCE_DIR}/tidewireConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/tidewireConfig.cmake
   INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tidewire)
@@ -74,7 +78,8 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/tidewireConfigVersi
 install(FILES
   ${CMAKE_CURRENT_BINARY_DIR}/tidewireConfig.cmake
   ${CMAKE_CURRENT_BINARY_DIR}/tidewireConfigVersion.cmake
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tidewire)
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/tidewire
+  COMPONENT tidewire)
 
 if(TIDEWIRE_BUILD_TESTS)
   include(${CMAKE_CURRENT_SOURCE_DIR}/tests/api_tests.cmake)

@@ -1,6 +1,11 @@
 // Handle numbering and the open-count rules: every _twopen raises the count
 // and every _twclose lowers it, failed or not; the session and its datasets
 // go when the count returns to 0.
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdlib>
+
 #include "api_test_support.h"
 
 namespace {
@@ -104,6 +109,35 @@ TEST_F(api_session, a_writer_file_is_locked_until_its_dataset_is_closed)
     close_ok(writer);
     const int32_t reader = open_ok("shared.lnk", 0);
     EXPECT_EQ(reader, 2);
+}
+
+// With files limited to 8 bytes the placeholder of a new file still fits, but
+// no header block does: the close step fails. Checked in a child process,
+// which exits with 0 when every check holds.
+bool failed_close_step_keeps_the_handle()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{8, 8};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return false;
+    int32_t mode = 1, first = 0, second = 0, error = -1;
+    _twopen("first.lnk", &mode, &first, &error);
+    _twopen("second.lnk", &mode, &second, &error);
+    if (error != 0)
+        return false;
+    _twclose(&first, &error);
+    if (error != 1024 || api_test::last_error() != "Unknown error")
+        return false;
+    // The count went from 2 to 1, so the session lives on, and the dataset
+    // whose close step failed is still open under its handle.
+    int32_t count = -1;
+    _twgetnumsegments(&first, &count, &error);
+    return error == 0 && count == 0;
+}
+
+TEST_F(api_session, a_failed_close_step_reports_1024_and_keeps_the_handle_open)
+{
+    EXPECT_EXIT(std::exit(failed_close_step_keeps_the_handle() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

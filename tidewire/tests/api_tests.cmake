@@ -27,3 +27,13 @@ target_link_libraries(api_c_test PRIVATE tidewire::tidewire)
 set(api_c_test_dir ${CMAKE_CURRENT_BINARY_DIR}/api_c_test_work)
 file(MAKE_DIRECTORY ${api_c_test_dir})
 add_test(NAME api_c_test COMMAND api_c_test WORKING_DIRECTORY ${api_c_test_dir})
+
+# The installed package, found by another project.
+add_test(NAME api_package_test COMMAND ${CMAKE_COMMAND}
+  -DBUILD_DIR=${CMAKE_BINARY_DIR}
+  -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/api_package_test_work
+  -DSOURCE_DIR=${api_tests_dir}/package
+  -DC_COMPILER=${CMAKE_C_COMPILER}
+  "-DC_FLAGS=${CMAKE_C_FLAGS}"
+  "-DLINKER_FLAGS=${CMAKE_EXE_LINKER_FLAGS}"
+  -P ${api_tests_dir}/api_package_test.cmake)
