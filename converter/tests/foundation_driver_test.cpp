@@ -17,10 +17,23 @@ std::string padded(const std::string& text, std::size_t width) {
   return text + std::string(width - text.size(), ' ');
 }
 
+// The console split after each line feed, every line with its CR LF.
+std::vector<std::string> console_lines_as_written(const torvautil_run& run) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < run.console.size()) {
+    const std::size_t end = run.console.find('\n', start);
+    const std::size_t next = end == std::string::npos ? run.console.size() : end + 1;
+    lines.push_back(run.console.substr(start, next - start));
+    start = next;
+  }
+  return lines;
+}
+
 // The console up to the line that first contains `marker` (excluded).
 std::vector<std::string> lines_before(const torvautil_run& run, const std::string& marker) {
   std::vector<std::string> lines;
-  for (const std::string& line : run.console_lines()) {
+  for (const std::string& line : console_lines_as_written(run)) {
     if (line.find(marker) != std::string::npos) break;
     lines.push_back(line);
   }
@@ -35,14 +48,14 @@ TEST(Driver, FirstQuestionThenControlFileThenFirstPass) {
   const torvautil_run run = run_torvautil(work.path(), {"y"});
   const std::string base = fs::canonical(work.path()).string();
   const std::vector<std::string> expected = {
-      " Using input path: \r",
-      "     " + padded(base + "/input/", 200) + "\r",
-      " Using output path: \r",
-      "     " + padded(base + "/output/", 200) + "\r",
-      " Files in the output path will be overwritten without prompting.\r",
-      " Enter 'Y' or 'y' to continue\r",
-      " Reading control file\r",
-      " " + padded(base + "/input/control.dat", 200) + "\r",
+      " Using input path: \r\n",
+      "     " + padded(base + "/input/", 200) + "\r\n",
+      " Using output path: \r\n",
+      "     " + padded(base + "/output/", 200) + "\r\n",
+      " Files in the output path will be overwritten without prompting.\r\n",
+      " Enter 'Y' or 'y' to continue\r\n",
+      " Reading control file\r\n",
+      " " + padded(base + "/input/control.dat", 200) + "\r\n",
   };
   EXPECT_EQ(lines_before(run, "calling getHydGridData"), expected);
   EXPECT_TRUE(run.printed("calling getHydGridData")) << run.console << run.errors;
@@ -87,10 +100,10 @@ TEST(Driver, MissingControlFileIsReportedWithStatusZero) {
   const std::string control = fs::canonical(work.path()).string() + "/input/control.dat";
   ASSERT_TRUE(run.exited);
   EXPECT_EQ(run.exit_status, 0);
-  const std::vector<std::string> lines = run.console_lines();
+  const std::vector<std::string> lines = console_lines_as_written(run);
   ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(lines[lines.size() - 2], " Error: IO STATUS            2\r");
-  EXPECT_EQ(lines.back(), "    with file: " + padded(control, 200) + "\r");
+  EXPECT_EQ(lines[lines.size() - 2], " Error: IO STATUS            2\r\n");
+  EXPECT_EQ(lines.back(), "    with file: " + padded(control, 200) + "\r\n");
   EXPECT_FALSE(run.printed("calling getHydGridData"));
 }
 
