@@ -126,6 +126,8 @@ int4 freeform_reader::skip_record() {
 void freeform_reader::skip_record_or_stop() { stop_on_failure(skip_record()); }
 
 int4 freeform_reader::read_values(const value_target* targets, std::size_t count) {
+  // A read of no values still takes its line.
+  if (count == 0) return skip_record();
   std::size_t filled = 0;
   std::string line;
   while (filled < count) {

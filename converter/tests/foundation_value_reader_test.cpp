@@ -87,6 +87,15 @@ TEST(ValueReaderRecords, ValuesContinueOntoLaterLinesAndTheRestIsIgnored) {
   EXPECT_EQ(next, 7) << "the next read starts on the next line";
 }
 
+TEST(ValueReaderRecords, ReadOfNoValuesTakesItsLine) {
+  std::istringstream source("1\n2\n");
+  freeform_reader reader(source, "nz.dat");
+  int4 value = 0;
+  ASSERT_EQ(reader.read_list(nullptr, 0), 0);
+  ASSERT_EQ(reader.read(value), 0);
+  EXPECT_EQ(value, 2);
+}
+
 TEST(ValueReaderRecords, SlashEndsTheRead) {
   std::istringstream source("4/ 5 6\n");
   freeform_reader reader(source, "GVCLAYER.INP");
