@@ -51,13 +51,14 @@ TEST_F(grid_files_test, LayersDefaultToKmForColumnsOfLxlyWhenGvclayerIsMissing)
     use_grid(4, 1, 5);
     dir.write_cell_inp({"    5555"});
     mark_valid_columns({{1, 1}, {2, 1}, {4, 1}});
-    dir.write_grid_input("lxly.inp", {"1 1", "2 1", "3 1", "4 1"});
+    dir.write_grid_input("lxly.inp", {"1 1", "2 1", "3 1", "4 1", "5 1"});
     maskdata();  // column 3 is open water without a segment: invalid
     testing::internal::CaptureStdout();
     layerdata();
     const std::string console = testing::internal::GetCapturedStdout();
     EXPECT_NE(console.find(" GVCLAYER input does not exist.  Assuming number of layers =            5\r\n"),
               std::string::npos);
+    EXPECT_NE(console.find("Record outside the grid skipped in file: "), std::string::npos);
     EXPECT_EQ(output_lines("nz.dat"), (lines{"nz", " 5  5  0  5"}));
 }
 
