@@ -1,5 +1,6 @@
 #include "linkage_file_builder.h"
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "tidewire.h"
@@ -21,6 +22,28 @@ public:
 
 private:
     std::string path_;
+};
+
+// The library writes LOG.TXT into the current directory at every close; the
+// writer works beside the linkage file so that the log stays with the test's
+// own files.
+class working_directory_change {
+public:
+    explicit working_directory_change(const std::filesystem::path& folder)
+        : previous_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~working_directory_change()
+    {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+    }
+    working_directory_change(const working_directory_change&) = delete;
+    working_directory_change& operator=(const working_directory_change&) = delete;
+
+private:
+    std::filesystem::path previous_;
 };
 
 int32_t count_of(std::size_t size) { return static_cast<int32_t>(size); }
@@ -122,11 +145,13 @@ std::string cell_name(int i, int j, int k)
 
 void write_linkage_file(const std::string& path, const linkage_file_content& content)
 {
+    const std::filesystem::path absolute = std::filesystem::absolute(path);
+    const working_directory_change beside_the_file(absolute.parent_path());
     const library_call_check check(path);
     const int32_t write_mode = 1;
     int32_t handle = 0;
     int32_t error = 0;
-    _twopen(path.c_str(), &write_mode, &handle, &error);
+    _twopen(absolute.string().c_str(), &write_mode, &handle, &error);
     check(error, "_twopen");
     try {
         write_header(handle, content, check);
