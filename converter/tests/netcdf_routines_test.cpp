@@ -2,6 +2,8 @@
 // an existing file, and the stop on a NetCDF failure.
 #include "netcdf_routines.h"
 
+#include "netcdf_file_reader.h"
+
 #include <gtest/gtest.h>
 #include <netcdf.h>
 #include <unistd.h>
@@ -35,76 +37,6 @@ class netcdf_file_test : public testing::Test {
   fs::path folder_;
 };
 
-// A file opened for reading, closed again at the end of the test.
-class open_file {
- public:
-  explicit open_file(const std::string& path) { status_ = nc_open(path.c_str(), NC_NOWRITE, &ncid_); }
-  ~open_file() {
-    if (status_ == NC_NOERR) nc_close(ncid_);
-  }
-  int status() const { return status_; }
-  int id() const { return ncid_; }
-
-  std::string dimension_name(int dimid) const {
-    char name[NC_MAX_NAME + 1] = {};
-    std::size_t length = 0;
-    nc_inq_dim(ncid_, dimid, name, &length);
-    return name;
-  }
-  std::size_t dimension_length(int dimid) const {
-    std::size_t length = 0;
-    nc_inq_dimlen(ncid_, dimid, &length);
-    return length;
-  }
-  std::string variable_name(int varid) const {
-    char name[NC_MAX_NAME + 1] = {};
-    nc_inq_varname(ncid_, varid, name);
-    return name;
-  }
-  nc_type variable_type(int varid) const {
-    nc_type type = NC_NAT;
-    nc_inq_vartype(ncid_, varid, &type);
-    return type;
-  }
-  // The variable's dimensions by name, slowest first.
-  std::vector<std::string> variable_dimensions(int varid) const {
-    int count = 0;
-    nc_inq_varndims(ncid_, varid, &count);
-    std::vector<int> ids(static_cast<std::size_t>(count));
-    nc_inq_vardimid(ncid_, varid, ids.data());
-    std::vector<std::string> names;
-    for (int id : ids) names.push_back(dimension_name(id));
-    return names;
-  }
-  std::vector<std::string> attribute_names(int varid) const {
-    int count = 0;
-    nc_inq_varnatts(ncid_, varid, &count);
-    std::vector<std::string> names;
-    for (int n = 0; n < count; ++n) {
-      char name[NC_MAX_NAME + 1] = {};
-      nc_inq_attname(ncid_, varid, n, name);
-      names.push_back(name);
-    }
-    return names;
-  }
-  std::string text_attribute(int varid, const char* name) const {
-    std::size_t length = 0;
-    if (nc_inq_attlen(ncid_, varid, name, &length) != NC_NOERR) return "<missing>";
-    std::string value(length, '\0');
-    nc_get_att_text(ncid_, varid, name, value.data());
-    return value;
-  }
-  std::vector<int> int_values(int varid, std::size_t count) const {
-    std::vector<int> values(count);
-    nc_get_var_int(ncid_, varid, values.data());
-    return values;
-  }
-
- private:
-  int ncid_ = -1;
-  int status_ = NC_NOERR;
-};
-
 std::string command_output(const std::string& command) {
   std::string output;
   if (std::FILE* pipe = popen(command.c_str(), "r")) {
@@ -131,7 +63,7 @@ TEST_F(netcdf_file_test, ThreeDimensionalFileHasTheClassicLayoutInOrder) {
   EXPECT_EQ(tvarid, 3);
   EXPECT_EQ(varid, 4);
 
-  open_file file(path("Volume.nc"));
+  netcdf_file file(path("Volume.nc"));
   ASSERT_EQ(file.status(), NC_NOERR);
   int format = 0, ndims = 0, nvars = 0, ngatts = 0, unlimited = 0;
   nc_inq_format(file.id(), &format);
@@ -179,9 +111,9 @@ TEST_F(netcdf_file_test, ThreeDimensionalFileHasTheClassicLayoutInOrder) {
   nc_get_att_float(file.id(), 4, "_FillValue", &fill);
   EXPECT_EQ(fill, -9999.0f);
 
-  EXPECT_EQ(file.int_values(0, 3), (std::vector<int>{1, 2, 3}));
-  EXPECT_EQ(file.int_values(1, 2), (std::vector<int>{1, 2}));
-  EXPECT_EQ(file.int_values(2, 4), (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(file.ints(0), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(file.ints(1), (std::vector<int>{1, 2}));
+  EXPECT_EQ(file.ints(2), (std::vector<int>{1, 2, 3, 4}));
 }
 
 TEST_F(netcdf_file_test, TwoDimensionalFileKeepsAnUnwrittenZOverTime) {
@@ -190,7 +122,7 @@ TEST_F(netcdf_file_test, TwoDimensionalFileKeepsAnUnwrittenZOverTime) {
                    "meters");
   closenetcdffile(ncid);
 
-  open_file file(path("WaterDepth.nc"));
+  netcdf_file file(path("WaterDepth.nc"));
   ASSERT_EQ(file.status(), NC_NOERR);
   int ndims = 0, nvars = 0, ngatts = 0, unlimited = 0;
   nc_inq(file.id(), &ndims, &nvars, &ngatts, &unlimited);
@@ -207,7 +139,7 @@ TEST_F(netcdf_file_test, TwoDimensionalFileKeepsAnUnwrittenZOverTime) {
   EXPECT_EQ(file.variable_name(3), "Time");
   EXPECT_EQ(file.variable_name(4), "WaterDepth");
   EXPECT_EQ(file.variable_dimensions(4), (std::vector<std::string>{"Time", "Y", "X"}));
-  EXPECT_EQ(file.int_values(2, 2), (std::vector<int>{NC_FILL_INT, NC_FILL_INT}));
+  EXPECT_EQ(file.ints(2), (std::vector<int>{NC_FILL_INT, NC_FILL_INT}));
 }
 
 TEST_F(netcdf_file_test, RecordsHoldTheGridInPlaceAndUnwrittenOnesTheFillValues) {
@@ -218,7 +150,7 @@ TEST_F(netcdf_file_test, RecordsHoldTheGridInPlaceAndUnwrittenOnesTheFillValues)
   writetimestepdata3d(ncid, varid, tvarid, 2, im, jm, km, 1704067200.0, second.data());
   closenetcdffile(ncid);
 
-  open_file file(path("Temp.nc"));
+  netcdf_file file(path("Temp.nc"));
   ASSERT_EQ(file.status(), NC_NOERR);
   for (int k = 1; k <= km; ++k)
     for (int j = 1; j <= jm; ++j)
@@ -249,7 +181,7 @@ TEST_F(netcdf_file_test, TwoDimensionalRecordsGoToTheirTimeIndex) {
   writetimestepdata2d(ncid, varid, tvarid, 2, im, jm, 20.0, second.data());
   closenetcdffile(ncid);
 
-  open_file file(path("SurfaceElev.nc"));
+  netcdf_file file(path("SurfaceElev.nc"));
   std::vector<float> all(2 * im * jm);
   nc_get_var_float(file.id(), 4, all.data());
   std::vector<float> expected = first;
@@ -269,7 +201,7 @@ TEST_F(netcdf_file_test, AnExistingFileIsReplaced) {
   int4 ncid = 0, varid = 0, tvarid = 0;
   createnetcdffile(path("Salt.nc"), "Salt", 2, 2, 2, 1, ncid, varid, tvarid, 3, -9999.0f, "ppt");
   closenetcdffile(ncid);
-  open_file file(path("Salt.nc"));
+  netcdf_file file(path("Salt.nc"));
   EXPECT_EQ(file.status(), NC_NOERR);
   EXPECT_EQ(file.variable_name(4), "Salt");
 }

@@ -9,3 +9,13 @@ add_executable(secondpass_unit_tests
 )
 target_link_libraries(secondpass_unit_tests PRIVATE torvautil_core GTest::gtest_main)
 gtest_discover_tests(secondpass_unit_tests)
+
+# Runs of torvautil itself, through the first pass's test support.
+if(TARGET converter_test_support)
+  add_executable(secondpass_run_tests
+    ${secondpass_test_dir}/secondpass_checks_test.cpp
+    ${secondpass_test_dir}/secondpass_run_test.cpp
+  )
+  target_link_libraries(secondpass_run_tests PRIVATE converter_test_support netCDF::netcdf GTest::gtest_main)
+  gtest_discover_tests(secondpass_run_tests)
+endif()
