@@ -39,3 +39,17 @@ target_include_directories(tidewire_by_ordinal INTERFACE ${TIDEWIRE_ROOT}/tidewi
 add_test(NAME windows_export_table
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/check-export-table
                  ${CMAKE_OBJDUMP} $<TARGET_FILE:tidewire> ${TIDEWIRE_EXPORT_TABLE})
+
+# The check itself must notice a moved ordinal: the same DLL against a table
+# in which two exports have swapped their numbers.
+set(swapped_table ${CMAKE_BINARY_DIR}/exports-swapped.txt)
+file(READ ${TIDEWIRE_EXPORT_TABLE} table_text)
+string(REGEX REPLACE "\n6 _twopen\n7 _twsetlanguage\n" "\n6 _twsetlanguage\n7 _twopen\n" swapped_text "${table_text}")
+if(swapped_text STREQUAL table_text)
+  message(FATAL_ERROR "${TIDEWIRE_EXPORT_TABLE}: _twopen and _twsetlanguage are no longer at 6 and 7")
+endif()
+file(CONFIGURE OUTPUT ${swapped_table} CONTENT "${swapped_text}" @ONLY)
+add_test(NAME windows_export_table_check_notices_a_moved_ordinal
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/check-export-table
+                 ${CMAKE_OBJDUMP} $<TARGET_FILE:tidewire> ${swapped_table})
+set_tests_properties(windows_export_table_check_notices_a_moved_ordinal PROPERTIES WILL_FAIL TRUE)
