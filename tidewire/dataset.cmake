@@ -12,9 +12,15 @@ target_link_libraries(tidewire_dataset PUBLIC tidewire_records ZLIB::ZLIB)
 set_target_properties(tidewire_dataset PROPERTIES POSITION_INDEPENDENT_CODE ON)
 
 if(TIDEWIRE_BUILD_TESTS)
-  file(GLOB tidewire_dataset_test_sources CONFIGURE_DEPENDS
-    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_*.cpp)
-  add_executable(tidewire_dataset_tests ${tidewire_dataset_test_sources})
+  add_executable(tidewire_dataset_tests
+    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_test_support.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_corruption_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_frame_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_header_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_layout_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_moment_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_open_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_write_fault_test.cpp)
   target_link_libraries(tidewire_dataset_tests PRIVATE
     tidewire_dataset common_test_support GTest::gtest_main)
   gtest_discover_tests(tidewire_dataset_tests)

@@ -1,7 +1,8 @@
 #include "frame_buffers.h"
 
+#include <cstddef>
+#include <cstdlib>
 #include <limits>
-#include <new>
 
 namespace {
 
@@ -27,9 +28,12 @@ frame_buffers::result frame_buffers::reallocate(uint64_t values) {
     if (new_capacity + static_cast<uint64_t>(prefix_room) + trailing_room > int32_limit)
         return result::size_too_large;
 
-    frame.reset(new (std::nothrow) unsigned char[new_size]());
+    // calloc: large frames come from fresh zero pages, which are not touched
+    // until values are set.
+    frame.reset(static_cast<unsigned char*>(std::calloc(static_cast<std::size_t>(new_size), 1)));
     if (!frame) return result::frame_failed;
-    compressed.reset(new (std::nothrow) unsigned char[new_capacity + prefix_room + trailing_room]);
+    compressed.reset(static_cast<unsigned char*>(
+        std::malloc(static_cast<std::size_t>(new_capacity + static_cast<uint64_t>(prefix_room) + trailing_room))));
     if (!compressed) {
         frame.reset();
         return result::compressed_failed;

@@ -4,12 +4,13 @@
 //
 // The compressed buffer keeps `prefix_room` bytes in front of the stream, so
 // that the integers that precede the stream in the file (time step and N1 on
-// the segment side, N2 on the flow side) go out with it in one write.
+// the segment side, N2 on the flow side) go out with it in one write, and 4
+// bytes after it, so that a reader takes the next length with the stream.
 #ifndef TIDEWIRE_FRAME_BUFFERS_H
 #define TIDEWIRE_FRAME_BUFFERS_H
 
-#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 
 class frame_buffers {
@@ -22,7 +23,8 @@ public:
     // values: frame size 4 x values, compressed capacity size + size/10 + 20.
     // Sizes that do not fit in 32 bits fail with size_too_large; after any
     // failure the side has no buffers until a later reallocation succeeds.
-    // The new frame is zero-filled so that no value is ever indeterminate.
+    // The new frame reads as zeros until its values are set, so that no
+    // indeterminate byte can reach a caller or a file.
     result reallocate(uint64_t values);
 
     bool allocated() const { return frame != nullptr; }
@@ -36,10 +38,15 @@ public:
     const unsigned char* stream() const { return compressed.get() + prefix_room; }
 
 private:
+    struct free_bytes {
+        void operator()(unsigned char* bytes) const { std::free(bytes); }
+    };
+    using byte_buffer = std::unique_ptr<unsigned char, free_bytes>;
+
     int32_t prefix_room;
-    std::unique_ptr<unsigned char[]> frame;
+    byte_buffer frame;
     int32_t size = 0;
-    std::unique_ptr<unsigned char[]> compressed;
+    byte_buffer compressed;
     int32_t capacity = 0;
 };
 
