@@ -18,4 +18,8 @@ if(TARGET converter_test_support)
   )
   target_link_libraries(secondpass_run_tests PRIVATE converter_test_support netCDF::netcdf GTest::gtest_main)
   gtest_discover_tests(secondpass_run_tests)
+
+  add_executable(secondpass_open_tests ${secondpass_test_dir}/secondpass_open_test.cpp)
+  target_link_libraries(secondpass_open_tests PRIVATE torvautil_core converter_test_support GTest::gtest_main)
+  gtest_discover_tests(secondpass_open_tests)
 endif()
