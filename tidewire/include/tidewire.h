@@ -3,18 +3,36 @@
  * Every argument is passed by address; no function returns a value.  All but
  * the four diagnostics functions report through their last argument,
  * tw_error: 0 on success, otherwise the failure's code, with the failure's
- * text available from _twgetlasterror.  Output texts are written with their
- * NUL into a buffer the caller sizes (no size is passed).
+ * text available from _twgetlasterror.  A failed call leaves every other
+ * output as the caller had it.
+ *
+ * Texts are NUL-terminated.  Output texts are written whole with their NUL
+ * into a buffer the caller sizes (no size is passed): a failure text has at
+ * most 255 characters; names, descriptions and the texts given to
+ * _twsetlasterror come back as long as they were given.
+ *
+ * Handles: _twopen issues 1, 2, 3 ... within a session.  Every _twopen call
+ * counts, also a failed one, and every _twclose call uncounts, also a failed
+ * one; when the count returns to 0 every dataset still open is dropped
+ * without its header being written, and handles start again at 1.  So pair
+ * each _twopen with exactly one _twclose.
+ *
+ * Index arguments start at 0, or at 1 after _twsetlanguage with 1.
  *
  * Error codes: 512 cannot open, 513 handle not open, 515 invalid language,
  * 516 invalid creator, 517 index out of range, 1024 unexpected failure,
  * 1025 memory exhausted, 1026 compression failure.
+ *
+ * Diagnostics: with _twsetdebug on, every call but _twsetdebug and _twgetdebug
+ * appends a trace of its arguments to LOG.TXT in the current directory; every
+ * _twclose appends a summary of the time spent per function.
  */
 #ifndef TIDEWIRE_H
 #define TIDEWIRE_H
 
 #include <stdint.h>
 
+/* TIDEWIRE_BUILDING is defined only while the library itself is compiled. */
 #if defined(_WIN32)
 #  if defined(TIDEWIRE_BUILDING)
 #    define TIDEWIRE_API __declspec(dllexport)
