@@ -82,8 +82,11 @@ void put_int32_at(bytes& content, std::size_t offset, int32_t value) {
 
 bool names_dataset_failure(const char* text, const std::string& function, const std::string& message) {
     const std::string whole(text);
-    const std::string unit = "tidewire/tidewiredata.cpp (";
+    const std::string unit = "tidewiredata.cpp (";
     const std::size_t unit_at = whole.find(unit);
-    if (unit_at == std::string::npos) return false;
+    if (unit_at == std::string::npos || unit_at < 9) return false;
+    // The unit's directory, whatever the separator of the building host.
+    const std::string directory = whole.substr(unit_at - 9, 9);
+    if (directory != "tidewire/" && directory != "tidewire\\") return false;
     return whole.find(") : " + function + " : " + message, unit_at) != std::string::npos;
 }

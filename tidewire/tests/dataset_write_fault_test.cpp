@@ -3,6 +3,8 @@
 // library application exception, and the dataset can go on afterwards.
 #include "dataset_test_support.h"
 
+#ifndef _WIN32
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -107,3 +109,5 @@ TEST_F(DatasetWriteFault, PlaceholderThatDoesNotFitFailsTheOpen) {
 }
 
 }  // namespace
+
+#endif
