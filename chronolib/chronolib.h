@@ -19,8 +19,10 @@
 
 #include <stdint.h>
 
-#if defined(_WIN32)
+#if defined(_WIN32) && defined(CHRONOLIB_BUILDING)
 #define CHRONOLIB_EXPORT __declspec(dllexport)
+#elif defined(_WIN32)
+#define CHRONOLIB_EXPORT __declspec(dllimport)
 #else
 #define CHRONOLIB_EXPORT __attribute__((visibility("default")))
 #endif

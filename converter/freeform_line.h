@@ -11,7 +11,7 @@
 // The line end is added by the writer (console::write, text_output_file).
 //
 //   freeform_line() << "Error: IO STATUS " << int4{2}
-//     renders " Error: IO STATUS           2"
+//     renders " Error: IO STATUS            2"
 //   freeform_line() << "    " << vars.inputpath   (the path at its 200 characters)
 #pragma once
 
