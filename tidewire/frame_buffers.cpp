@@ -6,9 +6,9 @@
 
 namespace {
 
-// Room after the compressed stream: a reader takes the next stream's length
-// in the same read as the stream itself.
-constexpr uint64_t trailing_room = 4;
+// Room after the compressed stream: a reader takes what follows the stream in
+// the file (N2, or the next frame's step and N1) in the same read.
+constexpr uint64_t trailing_room = 8;
 
 constexpr uint64_t int32_limit = static_cast<uint64_t>(std::numeric_limits<int32_t>::max());
 

@@ -4,8 +4,9 @@
 //
 // The compressed buffer keeps `prefix_room` bytes in front of the stream, so
 // that the integers that precede the stream in the file (time step and N1 on
-// the segment side, N2 on the flow side) go out with it in one write, and 4
-// bytes after it, so that a reader takes the next length with the stream.
+// the segment side, N2 on the flow side) go out with it in one write, and 8
+// bytes after it, so that a reader takes what follows the stream in the file
+// in the same read.
 #ifndef TIDEWIRE_FRAME_BUFFERS_H
 #define TIDEWIRE_FRAME_BUFFERS_H
 

@@ -127,6 +127,17 @@ private:
     void reallocate_flow_buffers();
     void write_frame();
     void load_frame();
+    // What the reader found of one frame in the file.
+    struct frame_streams {
+        float step = 0.0f;
+        int32_t segment_length = 0;
+        int32_t flow_length = 0;
+        int64_t end = 0;
+        bool next_head_read = false;
+    };
+    frame_streams read_frame_streams(int32_t frame_number);
+    void inflate_frame(frame_buffers& side, int32_t compressed_length, int32_t frame_number,
+                       const char* side_name);
     // The position in the table of a caller's index; throws 517 at `line`.
     uint32_t table_index(int32_t index, std::size_t count, int32_t line, const char* function) const;
     // The byte offset of one constituent's run of values in a side's frame.
@@ -167,6 +178,9 @@ private:
     // block.
     int64_t next_frame_offset = 0;
     int64_t header_offset = 0;
+    // Read mode: the next frame's step and N1, read with the frame before it.
+    unsigned char next_frame_head[8] = {};
+    bool next_frame_head_read = false;
 };
 
 #endif

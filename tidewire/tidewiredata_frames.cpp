@@ -199,46 +199,68 @@ void tidewire_data::load_frame() {
     try {
         if (!segment_side.allocated() || !flow_side.allocated())
             reject_frame(frame_number, "the header has no segment or no flow path values to load it into");
-        unsigned char head[8];
-        if (header_offset - frame_start < 12 || !file.read_fully(head, sizeof head))
-            reject_frame(frame_number, "it runs past the header block");
-        const float step = decode_float32_le(head);
-        const int32_t segment_length = decode_int32_le(head + 4);
-        if (segment_length < 0 || segment_length > segment_side.compressed_capacity())
-            reject_frame(frame_number, "segment stream length " + std::to_string(segment_length) + " is out of range");
-        // The segment stream is read together with N2.
-        if (header_offset - frame_start < 12 + static_cast<int64_t>(segment_length) ||
-            !file.read_fully(segment_side.stream(), static_cast<uint32_t>(segment_length) + 4))
-            reject_frame(frame_number, "it runs past the header block");
-        const int32_t flow_length = decode_int32_le(segment_side.stream() + segment_length);
-        if (flow_length < 0 || flow_length > flow_side.compressed_capacity())
-            reject_frame(frame_number, "flow stream length " + std::to_string(flow_length) + " is out of range");
-        const int64_t frame_end = frame_start + 12 + segment_length + flow_length;
-        if (frame_end > header_offset || !file.read_fully(flow_side.stream(), static_cast<uint32_t>(flow_length)))
-            reject_frame(frame_number, "it runs past the header block");
-
-        uLongf segment_size = static_cast<uLongf>(segment_side.frame_size());
-        if (uncompress(segment_side.frame_bytes(), &segment_size, segment_side.stream(),
-                       static_cast<uLong>(segment_length)) != Z_OK ||
-            segment_size != static_cast<uLongf>(segment_side.frame_size()))
-            reject_frame(frame_number, "the segment stream does not inflate to the segment frame size");
-        uLongf flow_size = static_cast<uLongf>(flow_side.frame_size());
-        if (uncompress(flow_side.frame_bytes(), &flow_size, flow_side.stream(), static_cast<uLong>(flow_length)) !=
-                Z_OK ||
-            flow_size != static_cast<uLongf>(flow_side.frame_size()))
-            reject_frame(frame_number, "the flow stream does not inflate to the flow frame size");
+        const frame_streams streams = read_frame_streams(frame_number);
+        inflate_frame(segment_side, streams.segment_length, frame_number, "segment");
+        inflate_frame(flow_side, streams.flow_length, frame_number, "flow");
 
         // The elapsed time of a frame is the sum of the steps before it.
         elapsed_time = time_step + elapsed_time;
-        time_step = step;
+        time_step = streams.step;
         frame_count += 1;
-        next_frame_offset = frame_end;
+        next_frame_offset = streams.end;
+        next_frame_head_read = streams.next_head_read;
     } catch (const tidewire_compression_exception&) {
         // The same frame is where the next attempt starts.
+        next_frame_head_read = false;
         try {
             file.set_offset(frame_start);
         } catch (const seek_exception&) {
         }
         throw;
     }
+}
+
+tidewire_data::frame_streams tidewire_data::read_frame_streams(int32_t frame_number) {
+    frame_streams streams;
+    const int64_t frame_start = next_frame_offset;
+    if (header_offset - frame_start < 12) reject_frame(frame_number, "it runs past the header block");
+    unsigned char head[8];
+    if (next_frame_head_read)
+        std::memcpy(head, next_frame_head, sizeof head);
+    else if (!file.read_fully(head, sizeof head))
+        reject_frame(frame_number, "it runs past the header block");
+    streams.step = decode_float32_le(head);
+    streams.segment_length = decode_int32_le(head + 4);
+    if (streams.segment_length < 0 || streams.segment_length > segment_side.compressed_capacity())
+        reject_frame(frame_number,
+                     "segment stream length " + std::to_string(streams.segment_length) + " is out of range");
+
+    // N2 comes in the same read as the segment stream.
+    if (header_offset - frame_start < 12 + static_cast<int64_t>(streams.segment_length) ||
+        !file.read_fully(segment_side.stream(), static_cast<uint32_t>(streams.segment_length) + 4))
+        reject_frame(frame_number, "it runs past the header block");
+    streams.flow_length = decode_int32_le(segment_side.stream() + streams.segment_length);
+    if (streams.flow_length < 0 || streams.flow_length > flow_side.compressed_capacity())
+        reject_frame(frame_number, "flow stream length " + std::to_string(streams.flow_length) + " is out of range");
+    streams.end = frame_start + 12 + streams.segment_length + streams.flow_length;
+    if (streams.end > header_offset) reject_frame(frame_number, "it runs past the header block");
+
+    // The next frame's step and N1 come in the same read as the flow stream.
+    streams.next_head_read = static_cast<uint32_t>(frame_count) + 1 < static_cast<uint32_t>(num_moments) &&
+                             header_offset - streams.end >= 12;
+    const uint32_t flow_read = static_cast<uint32_t>(streams.flow_length) + (streams.next_head_read ? 8 : 0);
+    if (!file.read_fully(flow_side.stream(), flow_read)) reject_frame(frame_number, "it runs past the header block");
+    if (streams.next_head_read)
+        std::memcpy(next_frame_head, flow_side.stream() + streams.flow_length, sizeof next_frame_head);
+    return streams;
+}
+
+void tidewire_data::inflate_frame(frame_buffers& side, int32_t compressed_length, int32_t frame_number,
+                                  const char* side_name) {
+    const uLongf expected = static_cast<uLongf>(side.frame_size());
+    uLongf inflated = expected;
+    if (uncompress(side.frame_bytes(), &inflated, side.stream(), static_cast<uLong>(compressed_length)) != Z_OK ||
+        inflated != expected)
+        reject_frame(frame_number, std::string("the ") + side_name + " stream does not inflate to the " + side_name +
+                                       " frame size");
 }
