@@ -1,35 +1,16 @@
-// Helpers of the tests that run against TIDEWIRE.DLL under Wine. Each test
-// runs in its own process (ctest starts one per test) and in a scratch
-// directory of its own, because LOG.TXT goes to the current directory.
+// Helpers of the tests that call TIDEWIRE.DLL through its import library.
+// Each test runs in its own process (ctest starts one per test) and in a
+// scratch directory of its own, because LOG.TXT goes to the current directory.
 #ifndef TIDEWIRE_WINDOWS_DLL_TEST_SUPPORT_H
 #define TIDEWIRE_WINDOWS_DLL_TEST_SUPPORT_H
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
+#include "scratch_directory.h"
 #include "tidewire.h"
-
-// Makes a fresh directory under the system's temporary directory, makes it
-// current, and on destruction returns to the former directory and removes it.
-class scratch_directory {
-public:
-    scratch_directory();
-    ~scratch_directory();
-    scratch_directory(const scratch_directory&) = delete;
-    scratch_directory& operator=(const scratch_directory&) = delete;
-
-private:
-    std::filesystem::path previous;
-    std::filesystem::path path;
-};
-
-// The whole file, byte for byte; empty when it does not exist.
-std::string read_file_bytes(const std::string& name);
-bool file_exists(const std::string& name);
-void write_file_bytes(const std::string& name, const std::string& bytes);
 
 // The last-error text as _twgetlasterror gives it.
 std::string last_error_text();

@@ -1,6 +1,8 @@
 // The file stream over the real Windows file API: stream modes, share modes
 // and 64-bit positions must act as they do over the POSIX layer.
-#include "dll_test_support.h"
+#include <gtest/gtest.h>
+
+#include "scratch_directory.h"
 
 #include "file_stream.h"
 #include "persistence_exception.h"
@@ -27,7 +29,10 @@ bool opens(const std::string& name, std::uint8_t mode)
 
 }  // namespace
 
-using win32_file_stream = dll_test;
+class win32_file_stream : public ::testing::Test {
+private:
+    scratch_directory directory;
+};
 
 TEST_F(win32_file_stream, modes_create_empty_or_keep_the_file)
 {

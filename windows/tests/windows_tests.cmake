@@ -15,11 +15,22 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../wine-run ${CMAKE_
 
 set(peer_dir ${CMAKE_CURRENT_LIST_DIR}/../peer)
 
+# The ordinal table as C++ initialisers, for the test of the loaded DLL.
+tidewire_read_export_table(${TIDEWIRE_EXPORT_TABLE} table_ordinals table_names)
+set(export_table_text "")
+foreach(ordinal name IN ZIP_LISTS table_ordinals table_names)
+  string(APPEND export_table_text "    {${ordinal}, \"${name}\"},\n")
+endforeach()
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/export_table.inc CONTENT "${export_table_text}" @ONLY)
+
+add_library(windows_scratch_directory STATIC ${CMAKE_CURRENT_LIST_DIR}/scratch_directory.cpp)
+target_include_directories(windows_scratch_directory PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+
 add_library(windows_test_support STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dll_test_support.cpp
   ${peer_dir}/sample_linkage.c)
 target_include_directories(windows_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${peer_dir})
-target_link_libraries(windows_test_support PUBLIC tidewire_by_ordinal GTest::gtest)
+target_link_libraries(windows_test_support PUBLIC windows_scratch_directory tidewire_by_ordinal GTest::gtest)
 
 # The exports, bound by ordinal as the converter binds them.
 add_executable(tidewire_dll_tests
@@ -34,7 +45,7 @@ gtest_discover_tests(tidewire_dll_tests TEST_PREFIX "windows." DISCOVERY_MODE PR
 
 # The file stream over the real Windows file API, linked in directly.
 add_executable(tidewire_win32_file_tests ${CMAKE_CURRENT_LIST_DIR}/file_stream_win32_test.cpp)
-target_link_libraries(tidewire_win32_file_tests PRIVATE windows_test_support tidewire_common GTest::gtest_main)
+target_link_libraries(tidewire_win32_file_tests PRIVATE windows_scratch_directory tidewire_common GTest::gtest_main)
 gtest_discover_tests(tidewire_win32_file_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300)
 
 # The peer of the file exchange with the Linux build (windows/exchange-files).
@@ -54,3 +65,10 @@ foreach(program tidewire_dll_tests linkage_peer)
   add_test(NAME windows_${program}_binds_by_ordinal
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../check-ordinal-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${program}>)
 endforeach()
+
+# TIDEWIRE.DLL loaded at run time by a program without an import of it.
+add_executable(tidewire_dll_loading_tests ${CMAKE_CURRENT_LIST_DIR}/dll_loading_test.cpp)
+target_include_directories(tidewire_dll_loading_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
+target_link_libraries(tidewire_dll_loading_tests PRIVATE windows_scratch_directory GTest::gtest_main)
+add_dependencies(tidewire_dll_loading_tests tidewire_dll)
+gtest_discover_tests(tidewire_dll_loading_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300)
