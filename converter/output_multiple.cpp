@@ -1,4 +1,6 @@
 // Second pass: the stored time step and the output-multiple dialogue.
+#include <string>
+
 #include "chronolib.h"
 #include "console.h"
 #include "freeform_line.h"

@@ -222,4 +222,17 @@ TEST_F(second_pass_run, AFileOfAnotherCreatorReceivesAtItsSecondSegment) {
   EXPECT_EQ(values_of("UFlow"), (std::vector<float>{0.0f, -1000.0f}));
 }
 
+// The library keeps a start time as it was given, so its date text can be
+// longer than the 30-character field; the field keeps the first 30.
+TEST_F(second_pass_run, ALongStartDateTextKeepsItsFirst30Characters) {
+  write_standard_grid(dir, 1, 1, 1);
+  content.seed_moment = {12, 31, 2019, 500000, 500000, 500000};
+  content.segment_names = names_of_every_cell(1, 1, 1);
+  content.flow_paths = {{1, 0, 1}};
+  write_linkage();
+  const torvautil_run result = run_with({"y", "1", ""});
+  EXPECT_EQ(result.exit_status, 0) << result.console << result.errors;
+  EXPECT_TRUE(result.printed("Start Date and Time of HYD File: 12/31/2019 500000:500000:50000")) << result.console;
+}
+
 }  // namespace
