@@ -17,12 +17,13 @@ struct name_order {
 };
 
 // Process-wide statistics of the current period; no period runs while
-// `running` is false. `period` numbers the periods, so that a slot knows
-// whether the entry it remembers still exists. Tick differences and sums wrap modulo 2^32, so one wrap
-// of the counter within an interval does no harm.
+// `running` is false. `period` numbers the periods (64 bits: it never wraps),
+// so that a slot knows whether the entry it remembers still exists. Tick
+// differences and sums wrap modulo 2^32, so one wrap of the counter within an
+// interval does no harm.
 bool running = false;
 uint32_t first_call_tick = 0;
-uint32_t period = 1;
+uint64_t period = 1;
 std::map<const char*, call_times, name_order>* calls = nullptr;
 
 // The name's entry in the current period, created with zero sums the first

@@ -22,7 +22,7 @@ struct timing_slot {
     // A text that lives as long as the process (a string literal).
     const char* name;
     call_times* times = nullptr;
-    uint32_t period = 0;
+    uint64_t period = 0;
 };
 
 // Starts the timer of one call; the first call of a statistics period also
