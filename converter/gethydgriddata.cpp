@@ -3,8 +3,8 @@
 // reported, and the user decides whether to skip each or stop.
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <filesystem>
+#include <iterator>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -31,8 +31,8 @@ constexpr int4 first_index_is_one = 1;
 // The library's last-error text in the 256-character field.
 fixed_text<256> library_error_text()
 {
-    // Roomier than the field: a failure's text has at most 255 characters,
-    // and nothing else may overrun the buffer either.
+    // The library is handed no size, so the buffer is roomier than the
+    // 256 characters that a failure's text and its NUL need.
     char text[4096];
     std::fill(std::begin(text), std::end(text), ' ');
     _twgetlasterror(text);
@@ -141,7 +141,7 @@ const char* parse_failure_heading(segment_parse_failure failure)
     return "";
 }
 
-bool inside_layers(const segment_cell& cell)
+bool cell_inside_grid(const segment_cell& cell)
 {
     return cell.i >= 1 && cell.i <= vars.im && cell.j >= 1 && cell.j <= vars.jm && cell.k >= 1 &&
            cell.k <= vars.km;
@@ -157,7 +157,7 @@ void map_segment(segment_name_field& names, int4 handle, int4 iseg, text_output_
     const segment_cell cell = parse_segment_cell(std::string(packed.view()));
     if (cell.failure != segment_parse_failure::none) {
         reject_segment(segment_errors, iseg, parse_failure_heading(cell.failure), returned);
-    } else if (!inside_layers(cell)) {
+    } else if (!cell_inside_grid(cell)) {
         reject_segment(segment_errors, iseg, "Index out of bounds for numseg=", packed);
     } else {
         vars.i_ind(iseg) = cell.i;
