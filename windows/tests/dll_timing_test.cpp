@@ -111,3 +111,15 @@ TEST_F(dll_timing, log_of_an_earlier_process_is_emptied_by_the_first_write_not_a
     _twclose(&never_issued, &error);
     EXPECT_EQ(read_file_bytes("LOG.TXT").find("left by"), std::string::npos);
 }
+
+TEST_F(dll_timing, others_may_read_and_write_the_log_while_the_library_holds_it)
+{
+    const std::int32_t never_issued = 1;
+    std::int32_t error = -1;
+    _twclose(&never_issued, &error);
+    const HANDLE other = CreateFileA("LOG.TXT", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(other, INVALID_HANDLE_VALUE) << "error " << GetLastError();
+    if (other != INVALID_HANDLE_VALUE)
+        CloseHandle(other);
+}
