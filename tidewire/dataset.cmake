@@ -5,7 +5,8 @@ add_library(tidewire_dataset STATIC
   ${CMAKE_CURRENT_LIST_DIR}/tidewiredata.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tidewiredata_frames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tidewiredata_header.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tidewiredata_moments.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tidewiredata_moments.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tidewiredata_values.cpp)
 target_include_directories(tidewire_dataset PUBLIC
   $<BUILD_INTERFACE:${CMAKE_CURRENT_LIST_DIR}>)
 target_link_libraries(tidewire_dataset PUBLIC tidewire_records ZLIB::ZLIB)

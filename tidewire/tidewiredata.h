@@ -116,8 +116,11 @@ public:
     // Write mode: compresses the current moment and appends it as one frame.
     // Read mode: loads the next frame; does nothing after the last one.
     // Throws tidewire_compression_exception for a frame that cannot be
-    // compressed or loaded (nothing changes then) and output_exception for a
-    // failed write.
+    // compressed or loaded, and output_exception for a write that the file
+    // did not take.  A failed completion leaves the file position, the time
+    // step, the elapsed time and the frame count as they were, so it can be
+    // tried again; after a failed load the values of the current moment may
+    // hold part of the damaged frame.
     void momentcomplete();
 
 private:
