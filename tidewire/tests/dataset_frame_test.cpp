@@ -4,6 +4,10 @@
 
 #include <cstdio>
 
+#include <zlib.h>
+
+#include "frame_buffers.h"
+
 namespace {
 
 class DatasetFrame : public ::testing::Test {
@@ -32,6 +36,21 @@ std::vector<float> ramp(int32_t count, float start) {
     std::vector<float> values;
     for (int32_t i = 0; i < count; ++i) values.push_back(start + static_cast<float>(i));
     return values;
+}
+
+TEST(DatasetFrameBuffers, CapacityCoversZlibsWorstCaseAndSizesStayIn32Bits) {
+    frame_buffers side(8);
+    ASSERT_EQ(side.reallocate(300), frame_buffers::result::ok);  // 100 segments, 3 constituents
+    EXPECT_EQ(side.frame_size(), 1200);
+    EXPECT_EQ(side.compressed_capacity(), 1340);
+    EXPECT_GE(static_cast<uLong>(side.compressed_capacity()), compressBound(1200));
+    EXPECT_EQ(side.frame_bytes()[1199], 0);
+
+    // 2^29 values would be 2^31 bytes; the failure leaves no buffers behind.
+    EXPECT_EQ(side.reallocate(uint64_t{1} << 29), frame_buffers::result::size_too_large);
+    EXPECT_FALSE(side.allocated());
+    EXPECT_EQ(side.frame_size(), 0);
+    EXPECT_EQ(side.reallocate(uint64_t{1} << 33), frame_buffers::result::size_too_large);
 }
 
 TEST_F(DatasetFrame, EachConstituentHasItsOwnRunOfValues) {
