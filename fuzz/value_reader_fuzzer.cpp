@@ -1,15 +1,20 @@
-// Fuzz target: the converter's free-form value reader over any text.
+// Fuzz target: the converter's free-form value reader and the cell.inp
+// record reader over any text.
 //
 // The first byte picks the shape of the records read (the shapes of the
-// console answers, control.dat and the grid input files); the rest is the
-// source. The reader is driven until the end of the source or a rejected
-// value. It must end: every read that succeeds starts on a new line, so a
-// source cannot yield more successful reads than it has lines.
+// console answers, control.dat and the grid input files, or cell.inp rows,
+// whose IM is the second byte); the rest is the source. The reader is driven
+// until the end of the source or a rejected value. It must end: every read
+// that succeeds starts on a new line, so a source cannot yield more
+// successful reads than it has lines.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "cell_row.h"
 
 #include "fixed_text.h"
 #include "freeform_reader.h"
@@ -32,10 +37,24 @@ enum class record_shape : uint8_t {
   double_and_text,     // an 8-byte real and a short text
   header_then_integer, // a skipped header line, then one integer
   whole_line,          // a line read as it stands
+  cell_record,         // cell.inp: 5 columns skipped, one digit per I
   count
 };
 
-int4 read_one(freeform_reader& reader, record_shape shape) {
+// A cell row decodes to exactly IM digits (none for IM 0 or below), each 0-9.
+int4 read_cell_row(freeform_reader& reader, int4 im) {
+  std::string line;
+  const int4 status = reader.read_line(line);
+  if (status != 0) return status;
+  std::vector<int4> digits(3, -1);
+  if (!decode_cell_row(line, im, digits)) return freeform_reader::bad_value_status;
+  if (digits.size() != static_cast<std::size_t>(im > 0 ? im : 0)) fault("a cell row of the wrong length");
+  for (int4 digit : digits)
+    if (digit < 0 || digit > 9) fault("a cell type that is not a digit");
+  return 0;
+}
+
+int4 read_one(freeform_reader& reader, record_shape shape, int4 im) {
   switch (shape) {
     case record_shape::one_integer: {
       int4 value = -9999;
@@ -73,6 +92,8 @@ int4 read_one(freeform_reader& reader, record_shape shape) {
       int4 value = 0;
       return reader.read(value);
     }
+    case record_shape::cell_record:
+      return read_cell_row(reader, im);
     case record_shape::whole_line:
     case record_shape::count:
       break;
@@ -86,7 +107,13 @@ int4 read_one(freeform_reader& reader, record_shape shape) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const auto shape = static_cast<record_shape>(data[0] % static_cast<uint8_t>(record_shape::count));
-  const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+  std::size_t text_start = 1;
+  int4 im = 0;
+  if (shape == record_shape::cell_record && size > 1) {
+    im = static_cast<int8_t>(data[1]);  // negative IMs too: control.dat is not checked
+    text_start = 2;
+  }
+  const std::string text(reinterpret_cast<const char*>(data) + text_start, size - text_start);
   std::istringstream source(text);
   freeform_reader reader(source, "fuzz input");
 
@@ -94,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (char c : text) lines += c == '\n' ? 1 : 0;
   for (std::size_t successes = 0;; ++successes) {
     if (successes > lines) fault("more records read than the source has lines");
-    const int4 status = read_one(reader, shape);
+    const int4 status = read_one(reader, shape, im);
     if (status == 0) continue;
     if (status != freeform_reader::end_of_file_status && status != freeform_reader::bad_value_status)
       fault("a read status other than 0, end of file or a bad value");
