@@ -18,6 +18,9 @@ constexpr int32_t format_version = 0x20001000;
 constexpr uint32_t first_version_with_end_time = 0x20001000u;
 constexpr int64_t first_frame_offset = 8;
 constexpr const char* constructor_name = "tidewire_data::tidewire_data";
+// What precedes each compressed stream in a frame: the time step and N1, or N2.
+constexpr int32_t segment_stream_prefix = 8;
+constexpr int32_t flow_stream_prefix = 4;
 
 int32_t clock_seconds() {
     // The file keeps 32 bits; later clocks wrap as the stored field does.
@@ -31,8 +34,9 @@ int32_t clock_seconds() {
 
 }  // namespace
 
-tidewire_data::tidewire_data(const std::string& file_name, int32_t mode)
-    : mode(mode), version(format_version), segment_side(8), flow_side(4) {
+tidewire_data::tidewire_data(const std::string& file_name, int32_t access_mode)
+    : mode(access_mode), version(format_version), segment_side(segment_stream_prefix),
+      flow_side(flow_stream_prefix) {
     if (mode != 0 && mode != 1)
         throw_dataset_failure<tidewire_cannot_open_exception>(dataset_line::invalid_mode, constructor_name,
                                                               "Invalid access mode specified");

@@ -37,7 +37,7 @@ public:
     // cannot be opened, or a file that is not a complete linkage file) or
     // tidewire_memory_exhausted_exception (tables or frame buffers that cannot
     // be allocated).  A failed construction leaves the file closed.
-    tidewire_data(const std::string& file_name, int32_t mode);
+    tidewire_data(const std::string& file_name, int32_t access_mode);
     // Releases everything and writes nothing: a write-mode file destroyed
     // without write_header keeps a header offset of 0.
     ~tidewire_data();
