@@ -10,7 +10,6 @@
 #include <array>
 
 #include "fixed_text.h"
-#include "onebased_array.h"
 #include "precmod.h"
 
 class hydro_variable_table {
@@ -25,10 +24,6 @@ class hydro_variable_table {
   // file, with stamp as its "Time" value.
   void write_step(int4 istep, real8 stamp) const;
   void close_files() const;
-
-  const fixed_text<30>& name(int v) const { return hydrovarname[v - 1]; }
-  const fixed_text<30>& units(int v) const { return hydrovarunits[v - 1]; }
-  int space_dimensions(int v) const { return dimensions[v - 1]; }
 
  private:
   std::array<fixed_text<30>, numhydrovars> hydrovarname;
