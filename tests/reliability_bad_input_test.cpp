@@ -90,6 +90,19 @@ std::vector<bad_input_case> bad_input_cases() {
       {"empty_control_dat",
        [](run_setup& s) { s.after_writing = [](const scratch_workdir& d) { d.write("input/control.dat", ""); }; },
        kFullDialogue, {"Error: read error in ", "/input/control.dat: end of file"}, 2},
+      // With no cell in I, every segment lies outside the grid; the second
+      // question gets the answer "1", which ends the run.
+      {"control_dat_im_0", [](run_setup& s) { s.im = 0; }, kFullDialogue, {"Index out of bounds for numseg="}, 0,
+       "Enter 'Y' or 'y' to ignore this segment and continue"},
+      {"control_dat_im_negative", [](run_setup& s) { s.im = -3; }, kFullDialogue,
+       {"Index out of bounds for numseg="}, 0, "Enter 'Y' or 'y' to ignore this segment and continue"},
+      {"control_dat_grid_too_large_to_allocate",
+       [](run_setup& s) {
+         s.im = 2000000000;
+         s.jm = 2000000000;
+         s.km = 2000000000;
+       },
+       kFullDialogue, {"Error: array validcell cannot be allocated"}, 2},
       {"control_dat_not_numeric",
        [](run_setup& s) {
          s.after_writing = [](const scratch_workdir& d) { d.write("input/control.dat", "grid\ntwo\n2\n1\n"); };
@@ -108,6 +121,11 @@ std::vector<bad_input_case> bad_input_cases() {
       {"gvclayer_record_outside_grid",
        [](run_setup& s) { s.gvclayer_records = {"1 1 1", "2 1 1", "1 2 1", "2 2 1", "9 9 1", "-1 0 1"}; },
        kFullDialogue, {completed}, 0},
+      {"cell_inp_shorter_than_the_grid", [](run_setup& s) { s.cell_rows.pop_back(); }, kFullDialogue,
+       {completed}, 0},
+      {"more_layers_than_km_reversed",
+       [](run_setup& s) { s.gvclayer_records = {"1 1 3", "2 1 1", "1 2 1", "2 2 1"}; },
+       {"Y", kLinkageName, "n", "1", ""}, {completed}, 0},
       {"nz_dat_cannot_be_written",
        [](run_setup& s) {
          s.after_writing = [](const scratch_workdir& d) { std::filesystem::create_directory(d.output() / "nz.dat"); };
@@ -147,6 +165,25 @@ std::vector<bad_input_case> bad_input_cases() {
       {"temperature_without_salinity_constituent",
        [](run_setup& s) { s.linkage.segment_constituent_types = {1, 2, 3, 4}; }, kFullDialogue,
        {"tidewire_data::getseginfo : Index out of range"}, 0},
+      {"flow_path_to_segment_beyond_the_file", [](run_setup& s) { s.linkage.flow_paths.push_back({{99, 1, 1}}); },
+       kFullDialogue, {completed}, 0},
+      {"flow_path_from_negative_segment", [](run_setup& s) { s.linkage.flow_paths.push_back({{2, -7, 3}}); },
+       kFullDialogue, {completed}, 0},
+      {"flow_path_with_unknown_direction", [](run_setup& s) { s.linkage.flow_paths.push_back({{1, 2, 9}}); },
+       kFullDialogue, {completed}, 0},
+      {"flow_path_to_skipped_segment",
+       [](run_setup& s) {
+         s.linkage.segment_names[1] = "no cell here";
+         s.linkage.flow_paths.push_back({{2, 1, 1}});
+       },
+       {"Y", kLinkageName, "y", "y", "1", ""}, {completed}, 0},
+      {"description_of_hundreds_of_characters",
+       [](run_setup& s) { s.linkage.descriptions = {{1, std::string(300, 'd')}}; }, kFullDialogue, {completed}, 0},
+      {"start_moment_with_extreme_fields",
+       [](run_setup& s) { s.linkage.seed_moment = {{-2147483647, -2147483647, -2147483647, -2147483647, -2147483647, -2147483647}}; },
+       kFullDialogue, {"Start Date and Time of HYD File: -2147483647/-2147483647/-21474", completed}, 0},
+      {"creator_code_21", [](run_setup& s) { s.linkage.creator = 21; }, kFullDialogue,
+       {"File Created by: Unknown Creator", completed}, 0},
       {"zero_moments", [](run_setup& s) { s.linkage.moments = 0; }, kFullDialogue, {completed}, 0},
       {"one_moment", [](run_setup& s) { s.linkage.moments = 1; }, kFullDialogue, {completed}, 0},
 
