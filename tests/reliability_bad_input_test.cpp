@@ -239,3 +239,30 @@ INSTANTIATE_TEST_SUITE_P(converter, bad_input_test, ::testing::ValuesIn(bad_inpu
                          [](const ::testing::TestParamInfo<bad_input_case>& info) { return info.param.name; });
 
 }  // namespace
+
+namespace {
+
+// Every linkage file of the reader's fuzz corpus (damaged in every way the
+// fuzzer found worth keeping) in place of the sound one: the converter may
+// refuse it or convert it, but ends on its own, with status 0 or 2.
+TEST(converter_corpus_test, every_damaged_linkage_file_ends_the_run_cleanly) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(LINKAGE_CORPUS_DIR)) files.push_back(entry.path());
+  ASSERT_FALSE(files.empty());
+  std::vector<std::string> answers = {"Y", kLinkageName};
+  answers.insert(answers.end(), 8, "y");  // ignore bad segments, layer 1 on top, drop cells
+  answers.insert(answers.end(), {"1", ""});
+  for (const std::filesystem::path& file : files) {
+    SCOPED_TRACE(file.filename().string());
+    scratch_workdir dir;
+    prepare(dir, run_setup());
+    std::filesystem::copy_file(file, dir.path() / kLinkageName, std::filesystem::copy_options::overwrite_existing);
+    torvautil_run run = run_torvautil(dir.path(), answers);
+    ASSERT_TRUE(run.exited) << "torvautil ended on signal " << run.signal << "\n" << run.errors;
+    EXPECT_TRUE(run.exit_status == 0 || run.exit_status == 2) << run.exit_status << "\n" << run.errors;
+    EXPECT_EQ(run.errors.find("Sanitizer"), std::string::npos) << run.errors;
+    EXPECT_EQ(run.errors.find("runtime error"), std::string::npos) << run.errors;
+  }
+}
+
+}  // namespace
