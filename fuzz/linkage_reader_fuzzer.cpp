@@ -11,6 +11,7 @@
 // Caps on the number of calls belong to the walk (they keep one input fast);
 // the library is not told about them.
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -69,13 +70,15 @@ void check_count(int32_t count, uint32_t bytes_each, std::size_t file_size, cons
 
 class linkage_walk {
  public:
-  linkage_walk(int32_t handle, std::size_t file_size)
-      : handle_(handle), file_size_(file_size), text_(file_size + 64) {}
+  // Indexes start at 1 under language 1 (as the converter reads) and at 0
+  // under language 0.
+  linkage_walk(int32_t handle, std::size_t file_size, int32_t language)
+      : handle_(handle), file_size_(file_size), index_base_(language), text_(file_size + 64) {}
 
   void run() {
-    int32_t language = 1;
+    int32_t language = index_base_;
     _twsetlanguage(&handle_, &language, &error_);
-    if (error_ != 0) fault("language 1 refused on an open file");
+    if (error_ != 0) fault("a valid language refused on an open file");
     read_plain_fields();
     read_moments_of_header();
     read_descriptions();
@@ -139,7 +142,7 @@ class linkage_walk {
     read_moment(_twgetcurrentmoment);
     _twgetnummoments(&handle_, &num_moments_, &error_);
     after_call();
-    for (int32_t index : {0, 1, 2, num_moments_, num_moments_ + 1}) read_nth_moment(index);
+    for (int32_t index : {-1, 0, 1, 2, num_moments_, num_moments_ + 1}) read_nth_moment(index);
   }
 
   void read_descriptions() {
@@ -234,17 +237,22 @@ class linkage_walk {
   }
 
   // The first records, the last one, and the indexes just outside the table.
-  static std::vector<int32_t> indexes_to_walk(int32_t count) {
-    std::vector<int32_t> indexes = {0, -1};
-    const uint32_t n = static_cast<uint32_t>(count);
-    for (uint32_t i = 1; i <= n && i <= kMaxRecordsWalked; ++i) indexes.push_back(static_cast<int32_t>(i));
-    if (n > kMaxRecordsWalked) indexes.push_back(count);
-    indexes.push_back(static_cast<int32_t>(n + 1));
+  std::vector<int32_t> indexes_to_walk(int32_t count) const {
+    const int64_t base = index_base_;
+    const int64_t n = static_cast<uint32_t>(count);
+    std::vector<int64_t> wanted = {base - 1, INT32_MIN, INT32_MAX};
+    for (int64_t i = 0; i < n && i < kMaxRecordsWalked; ++i) wanted.push_back(base + i);
+    wanted.push_back(base + n - 1);
+    wanted.push_back(base + n);
+    std::vector<int32_t> indexes;
+    for (int64_t index : wanted)
+      if (index >= INT32_MIN && index <= INT32_MAX) indexes.push_back(static_cast<int32_t>(index));
     return indexes;
   }
 
   int32_t handle_;
   std::size_t file_size_;
+  int32_t index_base_;
   // No stored text can be longer than the file it came from.
   std::vector<char> text_;
   int32_t error_ = 0;
@@ -267,7 +275,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   _twopen(path.c_str(), &mode, &handle, &error);
   const bool opened = error == 0;
   if (opened) {
-    linkage_walk(handle, size).run();
+    // The input's length picks the language, so both index bases are walked.
+    linkage_walk(handle, size, static_cast<int32_t>(size % 2)).run();
   } else {
     check_last_error();
   }
