@@ -1,7 +1,8 @@
 // The converter against bad input: one row per case, each giving how a sound
-// working directory is spoilt, the answers typed, a text the console must
-// show and the exit status. torvautil runs as its own process, so a crash
-// shows as a signal and fails the row.
+// working directory is spoilt, the answers typed, the texts the console must
+// show, the question at which the dialogue stopped (where that matters) and
+// the exit status. torvautil runs as its own process, so a crash shows as a
+// signal and fails the row; in the sanitizer build, so does any report.
 //
 // The sound directory: a 2 x 2 x 1 grid, four segments (one per cell), four
 // flow paths, two moments an hour apart; the full dialogue is
@@ -110,6 +111,19 @@ std::vector<bad_input_case> bad_input_cases() {
        kFullDialogue, {"/input/control.dat: bad value \"two\""}, 2},
 
       // Grid input files
+      {"missing_cell_inp",
+       [](run_setup& s) { s.after_writing = [](const scratch_workdir& d) { d.remove("input/cell.inp"); }; },
+       kFullDialogue, {"Error: IO STATUS", "/input/cell.inp"}, 0},
+      {"missing_dxdy_inp",
+       [](run_setup& s) { s.after_writing = [](const scratch_workdir& d) { d.remove("input/dxdy.inp"); }; },
+       kFullDialogue, {"Error: IO STATUS", "/input/dxdy.inp"}, 0},
+      {"missing_lxly_inp",
+       [](run_setup& s) { s.after_writing = [](const scratch_workdir& d) { d.remove("input/lxly.inp"); }; },
+       kFullDialogue, {"Error: IO STATUS", "/input/lxly.inp"}, 0},
+      {"gvclayer_record_not_numeric", [](run_setup& s) { s.gvclayer_records = {"1 1 1", "2 one 1"}; },
+       kFullDialogue, {"Error: IO STATUS", "/input/GVCLAYER.INP"}, 0},
+      {"lxly_record_not_numeric", [](run_setup& s) { s.lxly_records[2] = "1 2 east 4200100.0 1.0 0.0 0.0 1.0"; },
+       kFullDialogue, {"Error: IO STATUS", "/input/lxly.inp"}, 0},
       {"dxdy_record_not_numeric", [](run_setup& s) { s.dxdy_records[1] = "2 1 abc 100.0 5.0"; }, kFullDialogue,
        {"Error: IO STATUS", "/input/dxdy.inp"}, 0},
       {"cell_inp_letter_in_cell_column", [](run_setup& s) { s.cell_rows[0] = "    25x"; }, kFullDialogue,
