@@ -11,6 +11,8 @@
 namespace {
 
 constexpr std::int32_t line_table_too_long = 61;
+constexpr std::int32_t line_table_not_written = 70;
+constexpr std::int32_t line_table_position_lost = 79;
 
 template <typename Record>
 void read_records(file_stream& stream, std::vector<Record>& table)
@@ -27,10 +29,21 @@ void read_records(file_stream& stream, std::vector<Record>& table)
         throw table_count_exception(count, left);
 
     table.resize(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        persistent_object& record = table[i];
-        record.read(stream);
+    // Records are a few bytes each: read them through the stream's window
+    // rather than with one system call per item.
+    stream.begin_buffered_reads();
+    try {
+        for (std::uint32_t i = 0; i < count; ++i) {
+            persistent_object& record = table[i];
+            record.read(stream);
+        }
+    } catch (...) {
+        stream.end_buffered_reads();
+        throw;
     }
+    if (!stream.end_buffered_reads())
+        throw input_exception(exception_descriptor(__FILE__, line_table_position_lost, "read_table",
+                                                   "read_table : Cannot return to the end of the table"));
 }
 
 template <typename Record>
@@ -40,9 +53,21 @@ void write_records(file_stream& stream, const std::vector<Record>& table)
         throw output_exception(exception_descriptor(__FILE__, line_table_too_long, "write_table",
                                                     "write_table : Table of " + std::to_string(table.size()) +
                                                         " records is too long to store"));
-    write_value(stream, static_cast<std::int32_t>(table.size()));
-    for (const persistent_object& record : table)
-        record.write(stream);
+    // Gathered, so that the file gets large blocks rather than one system
+    // call per item; a failure part-way still leaves in the file what came
+    // before it.
+    stream.begin_gathered_writes();
+    try {
+        write_value(stream, static_cast<std::int32_t>(table.size()));
+        for (const persistent_object& record : table)
+            record.write(stream);
+    } catch (...) {
+        stream.end_gathered_writes();
+        throw;
+    }
+    if (!stream.end_gathered_writes())
+        throw output_exception(exception_descriptor(__FILE__, line_table_not_written, "write_table",
+                                                    "write_table : The file did not take the whole table"));
 }
 
 }  // namespace

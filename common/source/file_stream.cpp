@@ -4,6 +4,10 @@
 #include "persistence_exception.h"
 #include "win32_file.h"
 
+#include <algorithm>
+#include <cstring>
+#include <new>
+
 namespace {
 
 // Fixed line numbers of the throw sites, so that a failure text names its
@@ -11,6 +15,11 @@ namespace {
 constexpr std::int32_t line_invalid_mode = 85;
 constexpr std::int32_t line_open_failed = 92;
 constexpr std::int32_t line_seek_failed = 131;
+
+// Buffered reads refill a window of this size; reads at least as large go
+// straight to the file. Gathered writes go out whenever this much is held.
+constexpr std::uint32_t window_capacity = 64 * 1024;
+constexpr std::size_t gather_block = 1024 * 1024;
 
 struct open_arguments {
     DWORD desired_access;
@@ -50,6 +59,7 @@ void file_stream::open(const std::string& name, std::uint8_t mode)
 
 void file_stream::close()
 {
+    stop_buffering();
     if (handle == INVALID_HANDLE_VALUE)
         return;
     CloseHandle(handle);
@@ -58,44 +68,90 @@ void file_stream::close()
 
 bool file_stream::read(void* buffer, std::uint32_t n)
 {
+    if (buffered_reads) {
+        std::uint32_t transferred = 0;
+        return read_from_window(buffer, n, transferred);
+    }
     DWORD transferred = 0;
     return ReadFile(handle, buffer, n, &transferred, nullptr) != FALSE;
 }
 
 bool file_stream::write(const void* buffer, std::uint32_t n)
 {
+    // A write takes the position of the bytes consumed, not of the window.
+    if (buffered_reads && !end_buffered_reads())
+        return false;
+    if (gathered_writes)
+        return write_fully(buffer, n);
     DWORD transferred = 0;
     return WriteFile(handle, buffer, n, &transferred, nullptr) != FALSE;
 }
 
 bool file_stream::read_fully(void* buffer, std::uint32_t n)
 {
+    if (buffered_reads) {
+        std::uint32_t transferred = 0;
+        return read_from_window(buffer, n, transferred) && transferred == n;
+    }
     DWORD transferred = 0;
     return ReadFile(handle, buffer, n, &transferred, nullptr) != FALSE && transferred == n;
 }
 
 bool file_stream::write_fully(const void* buffer, std::uint32_t n)
 {
+    // A write takes the position of the bytes consumed, not of the window.
+    if (buffered_reads && !end_buffered_reads())
+        return false;
+    if (gathered_writes) {
+        try {
+            const auto* bytes = static_cast<const unsigned char*>(buffer);
+            gathered.insert(gathered.end(), bytes, bytes + n);
+        } catch (const std::bad_alloc&) {
+            gathered_write_failed = true;
+            return false;
+        }
+        return gathered.size() < gather_block || write_gathered();
+    }
     DWORD transferred = 0;
     return WriteFile(handle, buffer, n, &transferred, nullptr) != FALSE && transferred == n;
 }
 
 std::int64_t file_stream::get_offset()
 {
+    if (buffered_reads)
+        return window_end_offset - window_left();
     std::int64_t position = -1;
-    MySetFilePointer(handle, 0, &position, FILE_CURRENT);
+    if (!MySetFilePointer(handle, 0, &position, FILE_CURRENT))
+        return position;
+    if (gathered_writes)
+        return position + static_cast<std::int64_t>(gathered.size());
     return position;
 }
 
 void file_stream::set_offset(std::int64_t offset)
 {
+    // What was gathered belongs at the old position.
+    if (gathered_writes)
+        write_gathered();
     if (!MySetFilePointer(handle, offset, nullptr, FILE_BEGIN))
         throw seek_exception(
             exception_descriptor(__FILE__, line_seek_failed, "file_stream::set_offset", "MySetFilePointer failed"));
+    // The window no longer lies at the new position.
+    window.clear();
+    window_position = 0;
+    window_end_offset = offset;
 }
 
 std::int64_t file_stream::bytes_left()
 {
+    // While reading buffered no one writes the file: its size stays as it
+    // was at the start, and the position is known without a system call.
+    if (buffered_reads) {
+        const std::int64_t position = window_end_offset - window_left();
+        return buffered_file_size > position ? buffered_file_size - position : 0;
+    }
+    if (gathered_writes)
+        write_gathered();
     std::int64_t position = -1;
     if (!MySetFilePointer(handle, 0, &position, FILE_CURRENT))
         return 0;
@@ -103,4 +159,117 @@ std::int64_t file_stream::bytes_left()
     if (GetFileSizeEx(handle, &size) == FALSE || size.QuadPart <= position)
         return 0;
     return size.QuadPart - position;
+}
+
+void file_stream::begin_buffered_reads()
+{
+    // Without room for the window, or on a stream whose position or size is
+    // unknown, the stream simply stays unbuffered.
+    std::int64_t position = -1;
+    LARGE_INTEGER size{};
+    if (!MySetFilePointer(handle, 0, &position, FILE_CURRENT) || GetFileSizeEx(handle, &size) == FALSE)
+        return;
+    try {
+        window.reserve(window_capacity);
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    window_end_offset = position;
+    buffered_file_size = size.QuadPart;
+    window.clear();
+    window_position = 0;
+    buffered_reads = true;
+}
+
+bool file_stream::end_buffered_reads()
+{
+    const std::int64_t unread = window_left();
+    buffered_reads = false;
+    std::vector<unsigned char>().swap(window);
+    window_position = 0;
+    return unread == 0 || MySetFilePointer(handle, -unread, nullptr, FILE_CURRENT);
+}
+
+void file_stream::begin_gathered_writes()
+{
+    gathered.clear();
+    gathered_write_failed = false;
+    gathered_writes = true;
+}
+
+bool file_stream::end_gathered_writes()
+{
+    const bool written = write_gathered() && !gathered_write_failed;
+    gathered_writes = false;
+    gathered_write_failed = false;
+    std::vector<unsigned char>().swap(gathered);
+    return written;
+}
+
+std::int64_t file_stream::window_left() const
+{
+    return static_cast<std::int64_t>(window.size() - window_position);
+}
+
+bool file_stream::read_from_window(void* buffer, std::uint32_t n, std::uint32_t& transferred)
+{
+    auto* out = static_cast<unsigned char*>(buffer);
+    transferred = 0;
+    while (transferred < n) {
+        if (window_position == window.size()) {
+            const std::uint32_t wanted = n - transferred;
+            if (wanted >= window_capacity) {
+                DWORD direct = 0;
+                const bool read_ok = ReadFile(handle, out + transferred, wanted, &direct, nullptr) != FALSE;
+                transferred += direct;
+                window_end_offset += direct;
+                return read_ok;
+            }
+            // Within the capacity reserved at the start: no allocation.
+            window.resize(window_capacity);
+            DWORD filled = 0;
+            const bool read_ok = ReadFile(handle, window.data(), window_capacity, &filled, nullptr) != FALSE;
+            window.resize(read_ok ? filled : 0);
+            window_position = 0;
+            window_end_offset += read_ok ? filled : 0;
+            if (!read_ok)
+                return false;
+            // At the end of the file the rest of the buffer stays as it was.
+            if (filled == 0)
+                return true;
+        }
+        const std::size_t take = std::min<std::size_t>(n - transferred, window.size() - window_position);
+        std::memcpy(out + transferred, window.data() + window_position, take);
+        window_position += take;
+        transferred += static_cast<std::uint32_t>(take);
+    }
+    return true;
+}
+
+bool file_stream::write_gathered()
+{
+    std::size_t done = 0;
+    while (done < gathered.size()) {
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(gathered.size() - done, 1u << 30));
+        DWORD transferred = 0;
+        if (WriteFile(handle, gathered.data() + done, chunk, &transferred, nullptr) == FALSE ||
+            transferred != chunk) {
+            gathered_write_failed = true;
+            gathered.clear();
+            return false;
+        }
+        done += chunk;
+    }
+    gathered.clear();
+    return true;
+}
+
+void file_stream::stop_buffering()
+{
+    buffered_reads = false;
+    std::vector<unsigned char>().swap(window);
+    window_position = 0;
+    gathered_writes = false;
+    gathered_write_failed = false;
+    std::vector<unsigned char>().swap(gathered);
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Every read, write and seek is one call on the handle, at the handle's own
 // position. The stream owns the handle and closes it when it is closed or
@@ -61,8 +62,40 @@ public:
     // length or count that the file cannot hold before they allocate for it.
     std::int64_t bytes_left();
 
+    // Many small items (the records of a table) cost one system call each.
+    // Between begin_buffered_reads and end_buffered_reads, reads are served
+    // from a window of the file that is refilled as it empties; positions and
+    // bytes_left are those of the bytes consumed. end_buffered_reads moves the
+    // handle back to the first byte not consumed and returns false when that
+    // seek fails. Only for a stream that no one writes meanwhile (mode 0).
+    void begin_buffered_reads();
+    bool end_buffered_reads();
+
+    // Between begin_gathered_writes and end_gathered_writes, writes are
+    // gathered in memory and go to the file in large blocks. A write then
+    // fails only when memory runs out or a block it completes is not taken
+    // whole; end_gathered_writes writes the rest and returns whether the file
+    // took every byte gathered. A stream closed or
+    // destroyed while gathering drops what it has not written.
+    void begin_gathered_writes();
+    bool end_gathered_writes();
+
 private:
+    // Bytes of the read window not yet consumed.
+    std::int64_t window_left() const;
+    bool read_from_window(void* buffer, std::uint32_t n, std::uint32_t& transferred);
+    bool write_gathered();
+    void stop_buffering();
+
     HANDLE handle;
+    bool buffered_reads = false;
+    std::vector<unsigned char> window;
+    std::size_t window_position = 0;
+    std::int64_t window_end_offset = 0;  // the handle's position while reading buffered
+    std::int64_t buffered_file_size = 0;
+    bool gathered_writes = false;
+    bool gathered_write_failed = false;
+    std::vector<unsigned char> gathered;
 };
 
 #endif
