@@ -1,0 +1,71 @@
+// torvautil_bench: the converter's speed and memory against its NetCDF
+// writes, measured in the same run.
+//
+//   torvautil_bench [--quick] [Google Benchmark flags]
+//
+// --quick runs every benchmark once on a small grid; without it the grid is
+// 100 x 100 x 10 with a segment in most cells and 100 hourly moments.
+// Run as "torvautil_bench --peak-of <file> <program>" it is the launcher that
+// measures a child's peak memory (see child_process.h).
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "baseline_report.h"
+#include "child_process.h"
+#include "converter_benchmarks.h"
+#include "scratch_directory.h"
+
+#ifndef TORVAUTIL_PROGRAM
+#error "TORVAUTIL_PROGRAM names the converter to measure"
+#endif
+
+namespace {
+
+bool take_quick_flag(int& argc, char** argv) {
+  bool quick = false;
+  int kept = 1;
+  for (int n = 1; n < argc; ++n) {
+    if (std::strcmp(argv[n], "--quick") == 0)
+      quick = true;
+    else
+      argv[kept++] = argv[n];
+  }
+  argc = kept;
+  return quick;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 4 && std::strcmp(argv[1], "--peak-of") == 0)
+    return bench::run_measuring_peak(argv[2], std::vector<std::string>(argv + 3, argv + argc));
+  const bool quick = take_quick_flag(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+
+  try {
+    const bench::scratch_directory scratch;
+    bench::converter_plan plan{{100, 100, 10, 100}, 10, quick, scratch.path(), TORVAUTIL_PROGRAM};
+    if (quick) plan.speed_case = {24, 20, 4, 20};
+    const bench::estuary_case estuary(plan.speed_case);
+    std::printf("Converter case: %d x %d x %d grid, %zu segments (%.0f%% of the cells), %zu flow paths, %d moments\n",
+                plan.speed_case.im, plan.speed_case.jm, plan.speed_case.km, estuary.segments().size(),
+                100.0 * estuary.segments().size() / (plan.speed_case.im * plan.speed_case.jm * plan.speed_case.km),
+                estuary.flow_paths().size(), plan.speed_case.moments);
+
+    bench::register_converter_benchmarks(plan);
+    bench::baseline_report report;
+    benchmark::RunSpecifiedBenchmarks(&report);
+    bench::report_converter_ratios(report, plan);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "torvautil_bench: %s\n", failure.what());
+    return 1;
+  }
+  benchmark::Shutdown();
+  return 0;
+}
