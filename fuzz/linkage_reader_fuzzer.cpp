@@ -197,19 +197,25 @@ class linkage_walk {
     }
   }
 
-  // The values of the loaded moment, into arrays of exactly one value per
-  // segment or flow path (never a null array, even for none).
+  // One constituent's values into an array of exactly one value per element
+  // (never a null array, even for none). A failed call must leave the
+  // array as it was.
+  void read_values(void (*getter)(const int32_t*, const int32_t*, float*, int32_t*), int32_t constituents,
+                   int32_t elements) {
+    std::vector<float> values(std::max<uint32_t>(1, static_cast<uint32_t>(elements)), -12345.0f);
+    for (int32_t index : indexes_to_walk(constituents)) {
+      const std::vector<float> before = values;
+      getter(&handle_, &index, values.data(), &error_);
+      after_call();
+      if (error_ != 0 && std::memcmp(before.data(), values.data(), values.size() * sizeof(float)) != 0)
+        fault("a failed value read changed the caller's array");
+    }
+  }
+
+  // The values of the loaded moment.
   void read_frame() {
-    std::vector<float> segment_values(std::max<uint32_t>(1, static_cast<uint32_t>(num_segments_)));
-    std::vector<float> flow_values(std::max<uint32_t>(1, static_cast<uint32_t>(num_flow_paths_)));
-    for (int32_t index : indexes_to_walk(num_seg_consts_)) {
-      _twgetseginfo(&handle_, &index, segment_values.data(), &error_);
-      after_call();
-    }
-    for (int32_t index : indexes_to_walk(num_fp_consts_)) {
-      _twgetflowinfo(&handle_, &index, flow_values.data(), &error_);
-      after_call();
-    }
+    read_values(_twgetseginfo, num_seg_consts_, num_segments_);
+    read_values(_twgetflowinfo, num_fp_consts_, num_flow_paths_);
     float step = 0;
     _twgettimestep(&handle_, &step, &error_);
     after_call();
