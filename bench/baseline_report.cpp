@@ -10,6 +10,7 @@ void baseline_report::ReportRuns(const std::vector<Run>& runs) {
     figure& entry = figures[name];
     if (run.error_occurred) {
       entry.failed = true;
+      ++failed_runs;
       continue;
     }
     if (run.run_type != Run::RT_Iteration || run.iterations <= 0) continue;

@@ -39,6 +39,8 @@ class baseline_report : public benchmark::ConsoleReporter {
 
   // Whether every comparison printed so far met its target.
   bool all_met() const { return met; }
+  // Whether some benchmark reported an error (its figures are missing).
+  bool any_failed() const { return failed_runs > 0; }
 
  private:
   struct figure {
@@ -53,6 +55,7 @@ class baseline_report : public benchmark::ConsoleReporter {
 
   std::map<std::string, figure> figures;
   bool met = true;
+  int failed_runs = 0;
 };
 
 }  // namespace bench

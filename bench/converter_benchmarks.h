@@ -2,6 +2,8 @@
 //   torvautil_<n>_moments   torvautil run on a case of n moments (a child
 //                           process under the peak-measuring launcher)
 //   netcdf_baseline         the same ten NetCDF files written and nothing else
+//   netcdf_with_bare_read   the same, with read() and uncompress of every
+//                           frame of the linkage file
 #ifndef BENCH_CONVERTER_BENCHMARKS_H
 #define BENCH_CONVERTER_BENCHMARKS_H
 

@@ -67,7 +67,8 @@ netcdf_baseline::netcdf_baseline(const estuary_case& estuary) : size(estuary.siz
                {"VFlow", "m3/s", true, spread(2)},       {"WFlow", "m3/s", true, spread(2)}};
 }
 
-void netcdf_baseline::write(const std::filesystem::path& folder, int records) const {
+void netcdf_baseline::write(const std::filesystem::path& folder, int records,
+                            const std::function<void()>& before_record) const {
   std::vector<open_file> files(variables.size());
   for (std::size_t v = 0; v < variables.size(); ++v) {
     const variable& var = variables[v];
@@ -99,6 +100,7 @@ void netcdf_baseline::write(const std::filesystem::path& folder, int records) co
   }
 
   for (int record = 0; record < records; ++record) {
+    if (before_record) before_record();
     const double stamp = 1.7e9 + 3600.0 * record;
     for (std::size_t v = 0; v < variables.size(); ++v) {
       const variable& var = variables[v];

@@ -7,6 +7,7 @@
 #define BENCH_NETCDF_BASELINE_H
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "estuary_case.h"
@@ -19,7 +20,9 @@ class netcdf_baseline {
   explicit netcdf_baseline(const estuary_case& estuary);
 
   // Throws std::runtime_error with the NetCDF text of a failed call.
-  void write(const std::filesystem::path& folder, int records) const;
+  // `before_record`, when given, runs before each record is written.
+  void write(const std::filesystem::path& folder, int records,
+             const std::function<void()>& before_record = {}) const;
 
  private:
   struct variable {

@@ -62,6 +62,10 @@ int main(int argc, char** argv) {
     bench::baseline_report report;
     benchmark::RunSpecifiedBenchmarks(&report);
     bench::report_converter_ratios(report, plan);
+    if (report.any_failed()) {
+      std::fprintf(stderr, "%s: a benchmark failed\n", argv[0]);
+      return 1;
+    }
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "torvautil_bench: %s\n", failure.what());
     return 1;
