@@ -2,6 +2,7 @@
 # its zlib-compressed moment frames.
 add_library(tidewire_dataset STATIC
   ${CMAKE_CURRENT_LIST_DIR}/frame_buffers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frame_codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tidewiredata.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tidewiredata_frames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tidewiredata_header.cpp
@@ -15,6 +16,7 @@ set_target_properties(tidewire_dataset PROPERTIES POSITION_INDEPENDENT_CODE ON)
 if(TIDEWIRE_BUILD_TESTS)
   add_executable(tidewire_dataset_tests
     ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_test_support.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_codec_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_corruption_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_frame_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/dataset_header_test.cpp

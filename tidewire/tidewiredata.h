@@ -27,6 +27,7 @@
 #include "datadescription.h"
 #include "file_stream.h"
 #include "frame_buffers.h"
+#include "frame_codec.h"
 #include "moment.h"
 #include "records.h"
 
@@ -177,6 +178,8 @@ private:
     float end_time = 0.0f;
     frame_buffers segment_side;
     frame_buffers flow_side;
+    // The zlib streams, kept from one frame to the next.
+    frame_codec codec;
     // Where the next frame starts; in read mode the frames end at the header
     // block.
     int64_t next_frame_offset = 0;

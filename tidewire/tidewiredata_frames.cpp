@@ -7,7 +7,6 @@
 #include "tidewiredata.h"
 
 #include <cstring>
-#include <zlib.h>
 
 #include "byte_order.h"
 #include "dataset_failures.h"
@@ -33,11 +32,10 @@ float decode_float32_le(const unsigned char* in) {
 
 // Compresses the side's frame behind its prefix room; false when zlib fails
 // (a bad level, or a side without buffers).
-bool compress_frame(frame_buffers& side, int32_t level, uLongf& compressed_length) {
+bool compress_frame(frame_codec& codec, frame_buffers& side, int32_t level, uint32_t& compressed_length) {
     if (!side.allocated()) return false;
-    compressed_length = static_cast<uLongf>(side.compressed_capacity());
-    return compress2(side.stream(), &compressed_length, side.frame_bytes(),
-                     static_cast<uLong>(side.frame_size()), level) == Z_OK;
+    return codec.compress(side.frame_bytes(), static_cast<uint32_t>(side.frame_size()), side.stream(),
+                          static_cast<uint32_t>(side.compressed_capacity()), level, compressed_length);
 }
 
 [[noreturn]] void reject_frame(int32_t frame_number, const std::string& problem) {
@@ -58,12 +56,12 @@ void tidewire_data::momentcomplete() {
 void tidewire_data::write_frame() {
     // Both streams are compressed before anything is written, so that a
     // failed completion leaves the file and the dataset as they were.
-    uLongf segment_length = 0;
-    if (!compress_frame(segment_side, compression_level, segment_length))
+    uint32_t segment_length = 0;
+    if (!compress_frame(codec, segment_side, compression_level, segment_length))
         throw_dataset_failure<tidewire_compression_exception>(dataset_line::compress_segment, momentcomplete_name,
                                                               "Compression error compressing segment data");
-    uLongf flow_length = 0;
-    if (!compress_frame(flow_side, compression_level, flow_length))
+    uint32_t flow_length = 0;
+    if (!compress_frame(codec, flow_side, compression_level, flow_length))
         throw_dataset_failure<tidewire_compression_exception>(dataset_line::compress_flow, momentcomplete_name,
                                                               "Compression error compressing flow data");
 
@@ -74,8 +72,8 @@ void tidewire_data::write_frame() {
     encode_int32_le(segment_part + 4, static_cast<int32_t>(segment_length));
     unsigned char* flow_part = flow_side.prefix();
     encode_int32_le(flow_part, static_cast<int32_t>(flow_length));
-    const uint32_t segment_part_size = static_cast<uint32_t>(segment_length) + 8;
-    const uint32_t flow_part_size = static_cast<uint32_t>(flow_length) + 4;
+    const uint32_t segment_part_size = segment_length + 8;
+    const uint32_t flow_part_size = flow_length + 4;
     if (!file.write_fully(segment_part, segment_part_size) || !file.write_fully(flow_part, flow_part_size)) {
         // The next frame, or the header block, goes where this one started.
         try {
@@ -89,7 +87,7 @@ void tidewire_data::write_frame() {
 
     elapsed_time = time_step + elapsed_time;
     frame_count += 1;
-    const uint32_t compressed_bytes = static_cast<uint32_t>(segment_length) + static_cast<uint32_t>(flow_length);
+    const uint32_t compressed_bytes = segment_length + flow_length;
     const uint32_t frame_bytes =
         static_cast<uint32_t>(segment_side.frame_size()) + static_cast<uint32_t>(flow_side.frame_size());
     const float ratio = static_cast<float>(static_cast<double>(compressed_bytes) / frame_bytes);
@@ -163,10 +161,8 @@ tidewire_data::frame_streams tidewire_data::read_frame_streams(int32_t frame_num
 
 void tidewire_data::inflate_frame(frame_buffers& side, int32_t compressed_length, int32_t frame_number,
                                   const char* side_name) {
-    const uLongf expected = static_cast<uLongf>(side.frame_size());
-    uLongf inflated = expected;
-    if (uncompress(side.frame_bytes(), &inflated, side.stream(), static_cast<uLong>(compressed_length)) != Z_OK ||
-        inflated != expected)
+    if (!codec.uncompress(side.stream(), static_cast<uint32_t>(compressed_length), side.frame_bytes(),
+                          static_cast<uint32_t>(side.frame_size())))
         reject_frame(frame_number, std::string("the ") + side_name + " stream does not inflate to the " + side_name +
                                        " frame size");
 }
