@@ -1,34 +1,44 @@
 #include "api_test_support.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <climits>
-#include <cstdlib>
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
 
 void api_test::SetUp()
 {
-    char current[PATH_MAX];
-    ASSERT_NE(getcwd(current, sizeof current), nullptr);
-    previous_directory = current;
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/tidewire_api_XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    ASSERT_NE(mkdtemp(buffer.data()), nullptr);
-    directory = buffer.data();
-    ASSERT_EQ(chdir(directory.c_str()), 0);
+    std::error_code failure;
+    previous_directory = fs::current_path(failure).string();
+    ASSERT_FALSE(failure) << failure.message();
+    const fs::path base = fs::temp_directory_path(failure);
+    ASSERT_FALSE(failure) << failure.message();
+
+    // A name no other test process has taken: create_directory says whether
+    // this call made the directory.
+    const auto seed = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (unsigned attempt = 0; attempt < 1000 && directory.empty(); ++attempt) {
+        const fs::path candidate = base / ("tidewire_api_" + std::to_string(seed + attempt));
+        if (fs::create_directory(candidate, failure))
+            directory = candidate.string();
+    }
+    ASSERT_FALSE(directory.empty()) << "no temporary directory could be made in " << base;
+    fs::current_path(directory, failure);
+    ASSERT_FALSE(failure) << failure.message();
 }
 
 void api_test::TearDown()
 {
+    std::error_code failure;
+    if (!previous_directory.empty()) {
+        fs::current_path(previous_directory, failure);
+        EXPECT_FALSE(failure) << failure.message();
+    }
     // The directory is left for inspection only when a test failed.
     if (!HasFailure() && !directory.empty())
-        std::system(("rm -rf '" + directory + "'").c_str());
-    if (!previous_directory.empty())
-        EXPECT_EQ(chdir(previous_directory.c_str()), 0);
+        fs::remove_all(directory, failure);
 }
 
 std::string api_test::read_file(const std::string& path)
@@ -47,8 +57,8 @@ void api_test::write_file(const std::string& path, const std::string& content)
 
 bool api_test::file_exists(const std::string& path)
 {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0;
+    std::error_code failure;
+    return fs::exists(path, failure);
 }
 
 std::string api_test::last_error()
