@@ -1,8 +1,12 @@
 #include "baseline_report.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 
 namespace bench {
+
+baseline_report::baseline_report() : ConsoleReporter(::isatty(1) ? OO_ColorTabular : OO_Tabular) {}
 
 void baseline_report::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs) {

@@ -19,6 +19,8 @@ namespace bench {
 
 class baseline_report : public benchmark::ConsoleReporter {
  public:
+  // Colours only on a terminal.
+  baseline_report();
   void ReportRuns(const std::vector<Run>& runs) override;
 
   // Throughput of `subject` over that of `baseline` (both process the same
