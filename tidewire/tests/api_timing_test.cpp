@@ -163,13 +163,14 @@ TEST_F(api_timing, shares_of_library_time_print_zero_when_the_calls_took_no_time
     for (int attempt = 0; attempt < 50; ++attempt) {
         int32_t flag = 0;
         _twgetdebug(&flag);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        // The tick counter may step by up to 16 ms: 20 ms always show.
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
         int32_t handle = 1;
         _twclose(&handle, &error);
         const summary last = summaries_of(log_text()).back();
         if (last.library != 0)
             continue;
-        EXPECT_GE(last.runtime, 5u);
+        EXPECT_GE(last.runtime, 4u);
         for (const summary_line& call : last.calls) {
             EXPECT_EQ(call.runtime_share, "0");
             EXPECT_EQ(call.library_share, "0");
