@@ -3,16 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-// The first text_capacity - 1 characters: what the buffer keeps.
-std::string kept_text(const std::string& text)
-{
-    return text.substr(0, base_exception::text_capacity - 1);
-}
-}  // namespace
-
-base_exception::base_exception(const exception_descriptor& descriptor)
-    : std::runtime_error(kept_text(descriptor.text))
+// The text lives in the object's own buffer, which what() returns; the
+// standard base is given none, so that building an exception (also one that
+// reports exhausted memory) makes no second copy of it on the heap.
+base_exception::base_exception(const exception_descriptor& descriptor) : std::runtime_error("")
 {
     const std::size_t copied = std::min(descriptor.text.size(), text_capacity);
     std::memcpy(text_, descriptor.text.data(), copied);
