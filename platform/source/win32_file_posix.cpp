@@ -145,6 +145,11 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes_to_write, LPDWORD bytes_
                 continue;
             return fail_with_errno();
         }
+        // A write that takes nothing would otherwise be retried forever.
+        if (put == 0) {
+            set_last_error(ERROR_WRITE_FAULT);
+            return FALSE;
+        }
         done += static_cast<DWORD>(put);
         if (bytes_written != nullptr)
             *bytes_written = done;
