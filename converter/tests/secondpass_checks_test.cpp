@@ -34,6 +34,11 @@ TEST_F(fewer_segments_than_cells, CountCheckWarnsAndAsks) {
   EXPECT_EQ(lines_from(result.console_lines(), expected.front(), expected.size()), expected);
   EXPECT_EQ(values_of("UFlow"), std::vector<float>(4, 0.0f));
   EXPECT_EQ(values_of("Volume"), (std::vector<float>{1000.0f, -9999.0f, -9999.0f, -9999.0f}));
+  // Missing layer depths add nothing: column (1, 1) sums its one layer, and
+  // the column without segments has water depth 0 and, as an invalid column,
+  // no bottom depth either.
+  EXPECT_EQ(values_of("WaterDepth"), (std::vector<float>{2000.0f, 0.0f}));
+  EXPECT_EQ(values_of("SurfaceElev"), (std::vector<float>{1990.0f, 0.0f}));
 }
 
 TEST_F(fewer_segments_than_cells, RefusalEndsTheRunWithoutAMessage) {
