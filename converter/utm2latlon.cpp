@@ -79,3 +79,14 @@ void convertutm2latlon(real4 east, real4 north, real4& lat, real4& lon) {
                     cos_phi1;
   lon = longitude / s.drad + zcm;
 }
+
+void testcase() {
+  const real4 points[3][2] = {
+      {416728.34f, 3361591.5f}, {416819.81f, 3360864.25f}, {417251.72f, 3360827.75f}};
+  initialize_utm2latlon();
+  for (const auto& point : points) {
+    real4 lat = 0, lon = 0;
+    convertutm2latlon(point[0], point[1], lat, lon);
+    console::write(freeform_line() << point[0] << point[1] << lat << lon);
+  }
+}

@@ -32,3 +32,8 @@ void initialize_utm2latlon();
 // Prints a range warning for an easting outside 160000..840000 or a northing
 // outside 0..10000000 and converts in every case. Never fails.
 void convertutm2latlon(real4 east, real4 north, real4& lat, real4& lon);
+
+// Self-check of the module: converts three points of the zone and prints one
+// free-form line per point with its easting, northing, latitude and
+// longitude. No run calls it.
+void testcase();

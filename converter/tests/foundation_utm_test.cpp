@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <sstream>
 #include <string>
 
 #include "utm2latlon.h"
@@ -62,6 +64,24 @@ TEST(Utm2latlon, TestcasePoints) {
     EXPECT_NEAR(c.lat, p.lat, tolerance_degrees) << p.east << " " << p.north;
     EXPECT_NEAR(c.lon, p.lon, tolerance_degrees) << p.east << " " << p.north;
   }
+
+  // The self-check prints the same points, one line each: easting, northing,
+  // latitude, longitude.
+  testing::internal::CaptureStdout();
+  testcase();
+  std::istringstream console(testing::internal::GetCapturedStdout());
+  std::string line;
+  for (const auto& p : points) {
+    ASSERT_TRUE(std::getline(console, line));
+    ASSERT_EQ(line.size(), 1 + 4 * 16 + 3 + 1u) << line;  // four real fields, CR
+    double east = 0, north = 0, lat = 0, lon = 0;
+    ASSERT_EQ(std::sscanf(line.c_str(), "%lf %lf %lf %lf", &east, &north, &lat, &lon), 4) << line;
+    EXPECT_EQ(static_cast<real4>(east), p.east);
+    EXPECT_EQ(static_cast<real4>(north), p.north);
+    EXPECT_NEAR(lat, p.lat, tolerance_degrees);
+    EXPECT_NEAR(lon, p.lon, tolerance_degrees);
+  }
+  EXPECT_FALSE(std::getline(console, line));
 }
 
 TEST(Utm2latlon, CentralMeridianGivesTheFootpointLatitude) {
