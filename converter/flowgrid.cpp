@@ -2,7 +2,9 @@
 // validation that numbers the cells and lists those no segment fills.
 #include "flowgrid.h"
 
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <vector>
 
 #include "bentha_input.h"
@@ -29,6 +31,11 @@ void readnzfile()
     vars.nza.allocate(vars.im, vars.jm);
     vars.nzfilename = std::string(vars.basepath.trimmed()) + "/output/nz.dat";
     const std::string path(vars.nzfilename.trimmed());
+
+    // Opened as a unit that may be written: a missing file is created empty,
+    // and its label line is then the read that fails.
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) std::ofstream(path, std::ios::binary | std::ios::app);
 
     std::ifstream stream;
     const int4 open_status = open_input_file(stream, path);

@@ -21,7 +21,8 @@ void gethydgriddata();
 fixed_text<30> removenuls(const fixed_text<30>& text);
 
 // Allocates nza (IM, JM) and reads it from output/nz.dat.  A missing, short
-// or non-numeric file ends the run with a read error naming the file.
+// or non-numeric file ends the run with a read error naming the file; a
+// missing one is created empty first.
 void readnzfile();
 
 // Numbers the cells within each column's nza layers (layer by layer, then

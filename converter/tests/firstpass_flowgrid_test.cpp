@@ -43,6 +43,7 @@ TEST_F(flowgrid_test, MissingShortOrNonNumericNzFileEndsTheRunNamingIt)
 {
     use_grid(2, 2, 1);
     EXPECT_EXIT(readnzfile(), testing::ExitedWithCode(2), "output/nz\\.dat");
+    EXPECT_TRUE(dir.exists("output/nz.dat"));  // a missing file is left created, empty
     write_nz(" 1  1\r\n");
     EXPECT_EXIT(readnzfile(), testing::ExitedWithCode(2), "output/nz\\.dat");
     write_nz(" 1  1\r\n ** 1\r\n");
