@@ -1,6 +1,7 @@
 // lxly.dat and latlon.dat from lxly.inp: the metric factor of every valid
 // column, and its cell centre converted from UTM to latitude and longitude.
 #include <cmath>
+#include <limits>
 
 #include "console.h"
 #include "freeform_line.h"
@@ -31,11 +32,15 @@ struct shape_arrays {
 };
 
 // The square root of the metric determinant, taken in double precision and
-// rounded once; a negative determinant gives NaN.
+// rounded once; a negative determinant gives NaN.  A root beyond the largest
+// 4-byte real (factors near that limit) becomes infinity rather than an
+// out-of-range conversion.
 real4 metric_factor(real4 g11, real4 g12, real4 g21, real4 g22)
 {
     const double determinant = static_cast<double>(g11) * g22 - static_cast<double>(g12) * g21;
-    return static_cast<real4>(std::sqrt(determinant));
+    const double root = std::sqrt(determinant);
+    if (root > std::numeric_limits<real4>::max()) return std::numeric_limits<real4>::infinity();
+    return static_cast<real4>(root);
 }
 
 void read_shapes(shape_arrays& shapes)
