@@ -209,17 +209,22 @@ TEST_F(second_pass_run, LayerReversalKeepsEverySegmentWithItsMark) {
   EXPECT_EQ(w[6], -1000.0f) << "path into segment 1, now at layer 3";
 }
 
+// A creator beyond the named ones (the library accepts 21) prints as unknown.
 TEST_F(second_pass_run, AFileOfAnotherCreatorReceivesAtItsSecondSegment) {
   write_standard_grid(dir, 2, 1, 1);
-  content.creator = 3;
   content.segment_names = names_of_every_cell(2, 1, 1);
   content.flow_paths = {{1, 2, 1}};
   content.moments = 1;
-  write_linkage();
-  const torvautil_run result = run_with({"y", "1", ""});
-  ASSERT_EQ(result.exit_status, 0);
-  EXPECT_TRUE(result.printed("File Created by: MORRA"));
-  EXPECT_EQ(values_of("UFlow"), (std::vector<float>{0.0f, -1000.0f}));
+  for (const auto& [creator, line] : {std::pair<int, const char*>{3, "File Created by: MORRA"},
+                                      {21, "File Created by: Unknown Creator"}}) {
+    content.creator = creator;
+    write_linkage();
+    const torvautil_run result = run_with({"y", "1", ""});
+    ASSERT_EQ(result.exit_status, 0) << creator;
+    EXPECT_TRUE(result.printed(line)) << result.console;
+    EXPECT_EQ(crlf_lines(dir.read("hydrofile.out"))[1], std::string(" ") + line);
+    EXPECT_EQ(values_of("UFlow"), (std::vector<float>{0.0f, -1000.0f})) << creator;
+  }
 }
 
 // The library keeps a start time as it was given, so its date text can be
