@@ -57,8 +57,10 @@ TEST(FreeformRender, Real4ZeroAndScientific) {
   EXPECT_EQ(freeform_render::real4(1.0e9f), "  1.00000000E+09");
   EXPECT_EQ(freeform_render::real4(std::numeric_limits<float>::max()), "  3.40282347E+38");
   EXPECT_EQ(freeform_render::real4(std::numeric_limits<float>::denorm_min()), "  1.40129846E-45");
-  // A value just below 0.1 that rounds up to it takes the fixed-point form.
+  // A literal just below 0.1 is stored as the float 0.1 and prints fixed-point;
+  // the float below it keeps the scientific form.
   EXPECT_EQ(freeform_render::real4(0.0999999999f), " 0.100000001" + blanks(4));
+  EXPECT_EQ(freeform_render::real4(std::nextafter(0.1f, 0.0f)), "  9.99999940E-02");
   EXPECT_EQ(freeform_render::real4(std::nanf("")).size(), 16u);
   EXPECT_EQ(freeform_render::real4(std::nanf("")), blanks(13) + "NaN");
 }
