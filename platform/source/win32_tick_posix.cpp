@@ -25,9 +25,9 @@ clockid_t counter_clock()
 
 DWORD GetTickCount()
 {
-    static const clockid_t clock = counter_clock();
+    static const clockid_t counter = counter_clock();
     timespec now{};
-    clock_gettime(clock, &now);
+    clock_gettime(counter, &now);
     const auto milliseconds = static_cast<unsigned long long>(now.tv_sec) * 1000ull +
                               static_cast<unsigned long long>(now.tv_nsec) / 1000000ull;
     // The counter wraps like the system's own: modulo 2^32.
