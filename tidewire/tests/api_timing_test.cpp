@@ -1,10 +1,8 @@
 // The call timing summary that every _twclose appends to LOG.TXT, and the
 // life of LOG.TXT itself.
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -241,11 +239,11 @@ TEST_F(api_timing, the_log_stays_where_it_was_first_written)
 {
     int32_t handle = 1;
     _twclose(&handle, &error);
-    ASSERT_EQ(mkdir("elsewhere", 0755), 0);
-    ASSERT_EQ(chdir("elsewhere"), 0);
+    ASSERT_TRUE(std::filesystem::create_directory("elsewhere"));
+    std::filesystem::current_path("elsewhere");
     _twclose(&handle, &error);
     EXPECT_FALSE(file_exists("LOG.TXT"));
-    ASSERT_EQ(chdir(".."), 0);
+    std::filesystem::current_path("..");
     EXPECT_EQ(summaries_of(log_text()).size(), 2u);
 }
 
@@ -267,15 +265,15 @@ void exports_work_without_a_log()
 
 TEST_F(api_timing, exports_work_when_the_log_cannot_be_opened)
 {
-    ASSERT_EQ(mkdir("LOG.TXT", 0755), 0);
+    ASSERT_TRUE(std::filesystem::create_directory("LOG.TXT"));
     exports_work_without_a_log();
 }
 
 TEST_F(api_timing, exports_work_when_writing_the_log_fails)
 {
-    if (access("/dev/full", W_OK) != 0)
+    if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full on this machine";
-    ASSERT_EQ(symlink("/dev/full", "LOG.TXT"), 0);
+    std::filesystem::create_symlink("/dev/full", "LOG.TXT");
     exports_work_without_a_log();
 }
 
