@@ -2,6 +2,8 @@
 // removedCells.txt; and removenuls for the names in SegmentError.txt.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "flowgrid.h"
 #include "gridfiles_fixture.h"
 
@@ -37,6 +39,21 @@ TEST_F(flowgrid_test, ReadsOneRowPerJEvenWhenARowSpansLines)
     EXPECT_EQ(vars.nza(2, 2), 0);
     EXPECT_EQ(vars.nza(3, 2), 2);
     EXPECT_EQ(std::string(vars.nzfilename.trimmed()), dir.path().string() + "/output/nz.dat");
+}
+
+TEST_F(flowgrid_test, ReadsNzBackInTheDeepestWorkingDirectory)
+{
+    // 192 characters: the longest working directory that leaves room for
+    // "/output/" in the 200-character paths, too long for ".../output/nz.dat".
+    const std::string folder(192 - dir.path().string().size() - 1, 'd');
+    std::filesystem::create_directories(dir.path() / folder / "output");
+    use_grid(2, 1, 1);
+    vars.basepath = (dir.path() / folder).string();
+    ASSERT_EQ(vars.basepath.content_length(), 192u);
+    dir.write(folder + "/output/nz.dat", "nz\r\n 3  4\r\n");
+    readnzfile();
+    EXPECT_EQ(vars.nza(1, 1), 3);
+    EXPECT_EQ(vars.nza(2, 1), 4);
 }
 
 TEST_F(flowgrid_test, MissingShortOrNonNumericNzFileEndsTheRunNamingIt)
