@@ -1,5 +1,5 @@
-// The library's only way to a file: an unbuffered stream over one operating
-// system file handle.
+// The library's only way to a file: a stream over one operating system file
+// handle, unbuffered except in the buffered and gathered runs it offers.
 #ifndef TIDEWIRE_COMMON_FILE_STREAM_H
 #define TIDEWIRE_COMMON_FILE_STREAM_H
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-// Every read, write and seek is one call on the handle, at the handle's own
-// position. The stream owns the handle and closes it when it is closed or
+// Outside those runs every read, write and seek is one call on the handle, at
+// the handle's own position. The stream owns the handle and closes it when it is closed or
 // destroyed. Between streams the share rules of the stream modes hold: any
 // number of streams may read a file at once; a file open in mode 1 or 2 cannot
 // be opened again, and a file open for reading cannot be opened in mode 1 or 2.
