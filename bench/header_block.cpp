@@ -61,4 +61,10 @@ std::vector<unsigned char> encode_header_block(const estuary_case& estuary, int 
   return bytes;
 }
 
+float end_time_of(int moments, float step) {
+  float elapsed = 0.0f;
+  for (int n = 0; n < moments; ++n) elapsed = step + elapsed;
+  return elapsed;
+}
+
 }  // namespace bench

@@ -12,6 +12,9 @@ namespace bench {
 
 std::vector<unsigned char> encode_header_block(const estuary_case& estuary, int moments, float end_time);
 
+// The end time of `moments` steps of `step` days, summed as a writer sums them.
+float end_time_of(int moments, float step);
+
 }  // namespace bench
 
 #endif

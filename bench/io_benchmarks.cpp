@@ -32,7 +32,7 @@ double seconds_since(clock_type::time_point start) {
 struct io_fixture {
   io_fixture(const case_size& size, const std::filesystem::path& scratch)
       : estuary(size),
-        header(encode_header_block(estuary, size.moments, static_cast<float>(size.moments) / 24.0f)),
+        header(encode_header_block(estuary, size.moments, end_time_of(size.moments, 1.0f / 24.0f))),
         write_path((scratch / "write.twl").string()),
         bare_write_path((scratch / "write-bare.twl").string()),
         read_path((scratch / "read.twl").string()) {}

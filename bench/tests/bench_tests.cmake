@@ -1,6 +1,7 @@
 # Tests that the baselines do the same work as what they are measured against.
 add_executable(bench_support_tests
   ${CMAKE_CURRENT_LIST_DIR}/bare_baseline_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/baseline_report_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/child_process_test.cpp)
 target_link_libraries(bench_support_tests PRIVATE bench_support GTest::gtest_main)
 gtest_discover_tests(bench_support_tests)
