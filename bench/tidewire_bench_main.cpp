@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
     bench::register_memory_benchmarks(plan);
     bench::baseline_report report;
     benchmark::RunSpecifiedBenchmarks(&report);
+    if (plan.quick) std::printf("\nQuick run: small cases, one iteration each; these figures mean nothing.");
     bench::report_library_ratios(report, plan);
     if (report.any_failed()) {
       std::fprintf(stderr, "%s: a benchmark failed\n", argv[0]);
