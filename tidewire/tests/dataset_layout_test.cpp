@@ -42,6 +42,13 @@ TEST_F(DatasetLayout, ClosedWithoutMomentsTheHeaderFollowsTheOffset) {
     EXPECT_EQ(int32_at(content, 4), 0);
     EXPECT_EQ(int32_at(content, 8 + 4 * 3 + 36 + 4 * 5), 0);  // number of moments
     EXPECT_EQ(float_at(content, content.size() - 4), 0.0f);  // end time
+
+    // Such a file opens with no frame to load, and a completion does nothing.
+    tidewire_data reader(path, 0);
+    reader.momentcomplete();
+    int32_t moments = -1;
+    reader.getnummoments(moments);
+    EXPECT_EQ(moments, 0);
 }
 
 TEST_F(DatasetLayout, HeaderBlockFieldByField) {
