@@ -140,6 +140,16 @@ std::vector<bad_input_case> bad_input_cases() {
       {"more_layers_than_km_reversed",
        [](run_setup& s) { s.gvclayer_records = {"1 1 3", "2 1 1", "1 2 1", "2 2 1"}; },
        {"Y", kLinkageName, "n", "1", ""}, {completed}, 0},
+      {"output_folder_missing",
+       [](run_setup& s) {
+         s.after_writing = [](const scratch_workdir& d) { std::filesystem::remove_all(d.output()); };
+       },
+       kFullDialogue, {"Error: IO STATUS            2", "/output/SegmentError.txt"}, 0},
+      {"hydrofile_out_cannot_be_written",
+       [](run_setup& s) {
+         s.after_writing = [](const scratch_workdir& d) { std::filesystem::create_directory(d.path() / "hydrofile.out"); };
+       },
+       kFullDialogue, {"Error: IO STATUS", "with file: hydrofile.out"}, 0},
       {"nz_dat_cannot_be_written",
        [](run_setup& s) {
          s.after_writing = [](const scratch_workdir& d) { std::filesystem::create_directory(d.output() / "nz.dat"); };
