@@ -16,6 +16,7 @@
 #include "freeform_line.h"
 #include "freeform_reader.h"
 #include "run_stop.h"
+#include "returned_text.h"
 #include "segment_cell.h"
 #include "segment_name_field.h"
 #include "stringmod.h"
@@ -27,20 +28,6 @@ namespace {
 
 constexpr int4 read_mode = 0;
 constexpr int4 first_index_is_one = 1;
-
-// The library's last-error text in the 256-character field.
-fixed_text<256> library_error_text()
-{
-    // The library is handed no size, so the buffer is roomier than the
-    // 256 characters that a failure's text and its NUL need.
-    char text[4096];
-    std::fill(std::begin(text), std::end(text), ' ');
-    _twgetlasterror(text);
-    text[sizeof text - 1] = '\0';
-    fixed_text<256> field;
-    for (std::size_t n = 0; n < field.length; ++n) field[n] = text[n];
-    return field;
-}
 
 // Common error path: the library's text as a line of its own, then the end.
 void check_library_call(int4 error)

@@ -21,17 +21,6 @@ namespace {
 
 constexpr int4 language_from_one = 1;
 
-// The 256-character errstring as the library leaves it: the text, its NUL,
-// then blanks. The library's failure texts have at most 255 characters; the
-// larger buffer is a margin for texts set by other callers.
-fixed_text<256> last_error_field() {
-  std::array<char, 4096> text;
-  text.fill(' ');
-  _twgetlasterror(text.data());
-  text.back() = '\0';
-  return fixed_text<256>(std::string_view(text.data(), 256));
-}
-
 // Each line to the console, then the same line to hydrofile.out.
 void write_both(second_pass_state& pass, const freeform_line& line) {
   console::write(line);
@@ -61,7 +50,7 @@ void open_linkage_file(second_pass_state& pass) {
   // Written before the error code is looked at, so a failed open shows too.
   write_both(pass, freeform_line() << "Opened hydrofile for Tidewire_Read: " << vars.hydrofil);
   if (pass.ierror > 0) {
-    const fixed_text<256> errstring = last_error_field();
+    const fixed_text<256> errstring = library_error_text();
     console::write(freeform_line() << "Hydrodynami! Interface File not Found" << vars.hydrofil);
     console::write(freeform_line() << errstring);
     stop_run(0);
@@ -165,7 +154,7 @@ void read_descriptions(second_pass_state& pass) {
 
 void stop_on_library_error(int4 ierror) {
   if (ierror <= 0) return;
-  const fixed_text<256> errstring = last_error_field();
+  const fixed_text<256> errstring = library_error_text();
   console::write(freeform_line() << errstring);
   stop_run(0);
 }

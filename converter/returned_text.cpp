@@ -4,6 +4,8 @@
 #include <limits>
 #include <new>
 
+#include "tidewire.h"
+
 std::string_view text_before_nul(const char* buffer, std::size_t capacity) {
   const void* nul = std::memchr(buffer, '\0', capacity);
   const std::size_t length =
@@ -26,4 +28,12 @@ file_text_buffer::file_text_buffer(std::uintmax_t file_size)
       // touched. The first byte is set so that text() is defined at once.
       buffer_(new char[capacity_]) {
   buffer_[0] = '\0';
+}
+
+fixed_text<256> library_error_text() {
+  std::array<char, 4096> text;
+  text.fill(' ');
+  _twgetlasterror(text.data());
+  text.back() = '\0';
+  return fixed_text<256>(std::string_view(text.data(), 256));
 }

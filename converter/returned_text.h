@@ -21,6 +21,8 @@
 #include <memory>
 #include <string_view>
 
+#include "fixed_text.h"
+
 // The text before the first NUL of a buffer of capacity characters (the
 // whole buffer when it holds no NUL).
 std::string_view text_before_nul(const char* buffer, std::size_t capacity);
@@ -46,3 +48,9 @@ class file_text_buffer {
   std::size_t capacity_;
   std::unique_ptr<char[]> buffer_;
 };
+
+// The library's last-error text in the 256-character errstring field, as the
+// library leaves it: the text, its NUL, then blanks. A failure's text has at
+// most 255 characters; the larger buffer is a margin for texts that other
+// callers set.
+fixed_text<256> library_error_text();
