@@ -4,8 +4,8 @@
 //   tidewire_bench [--quick] [Google Benchmark flags]
 //
 // --quick runs every benchmark once on a small case (to keep them working);
-// without it the large case is measured: 121,200 segments x 5 constituents,
-// 342,120 flow paths x 3 constituents, 24 hourly moments.
+// without it the large case is measured: 108,808 segments x 5 constituents,
+// 305,627 flow paths x 3 constituents, 24 hourly moments.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
