@@ -9,9 +9,10 @@
 #include <vector>
 
 // One description: type as 4 bytes, then text as a length-prefixed string.
-class data_description_entry : public persistent_object {
+class data_description_entry final : public persistent_object {
 public:
     static constexpr std::uint32_t min_encoded_size = 8;
+    static constexpr bool fixed_size = false;
 
     data_description_entry();
     data_description_entry(std::int32_t type, const std::string& text);

@@ -14,6 +14,22 @@ constexpr std::int32_t line_table_too_long = 61;
 constexpr std::int32_t line_table_not_written = 70;
 constexpr std::int32_t line_table_position_lost = 79;
 
+// One record. Records of a fixed size are decoded in place from the stream's
+// window; the others, and a record that the window cannot complete, go
+// through the record's own read, which reports a file that ends early.
+template <typename Record>
+void read_record(file_stream& stream, Record& record)
+{
+    if constexpr (Record::fixed_size) {
+        if (const unsigned char* stored = stream.peek_buffered(Record::min_encoded_size)) {
+            record.decode(stored);
+            stream.consume_buffered(Record::min_encoded_size);
+            return;
+        }
+    }
+    record.read(stream);
+}
+
 template <typename Record>
 void read_records(file_stream& stream, std::vector<Record>& table)
 {
@@ -33,10 +49,8 @@ void read_records(file_stream& stream, std::vector<Record>& table)
     // rather than with one system call per item.
     stream.begin_buffered_reads();
     try {
-        for (std::uint32_t i = 0; i < count; ++i) {
-            persistent_object& record = table[i];
-            record.read(stream);
-        }
+        for (std::uint32_t i = 0; i < count; ++i)
+            read_record(stream, table[i]);
     } catch (...) {
         stream.end_buffered_reads();
         throw;

@@ -102,6 +102,27 @@ void tidewire_data::read_header_block() {
                     " lies at or past the end of the file");
     header_offset = offset;
 
+    // The block is many small items: they come from the stream's window, not
+    // from one system call each. Where the handle stands after the window is
+    // left does not matter: the frames are reached by a seek from byte 0.
+    file.begin_buffered_reads();
+    try {
+        read_header_fields();
+    } catch (...) {
+        file.end_buffered_reads();
+        throw;
+    }
+    file.end_buffered_reads();
+
+    // Every frame takes at least 12 bytes between the header offset and the
+    // header block.
+    const uint64_t room_for_frames = static_cast<uint64_t>(header_offset - first_frame_offset) / 12;
+    if (static_cast<uint32_t>(num_moments) > room_for_frames)
+        reject_file("Damaged linkage file: " + std::to_string(static_cast<uint32_t>(num_moments)) +
+                    " moments cannot fit before the header block");
+}
+
+void tidewire_data::read_header_fields() {
     // Each read throws input_exception when the block ends early.
     read_value(file, version);
     read_value(file, time_stamp);
@@ -121,13 +142,6 @@ void tidewire_data::read_header_block() {
     // Older files end with the description table; later ones are read as
     // this version.
     if (static_cast<uint32_t>(version) >= first_version_with_end_time) read_value(file, end_time);
-
-    // Every frame takes at least 12 bytes between the header offset and the
-    // header block.
-    const uint64_t room_for_frames = static_cast<uint64_t>(header_offset - first_frame_offset) / 12;
-    if (static_cast<uint32_t>(num_moments) > room_for_frames)
-        reject_file("Damaged linkage file: " + std::to_string(static_cast<uint32_t>(num_moments)) +
-                    " moments cannot fit before the header block");
 }
 
 void tidewire_data::write_header() {

@@ -127,6 +127,7 @@ public:
 private:
     void read_file();
     void read_header_block();
+    void read_header_fields();
     void reallocate_segment_buffers();
     void reallocate_flow_buffers();
     void write_frame();

@@ -79,7 +79,7 @@ bool file_stream::read(void* buffer, std::uint32_t n)
 bool file_stream::write(const void* buffer, std::uint32_t n)
 {
     // A write takes the position of the bytes consumed, not of the window.
-    if (buffered_reads && !end_buffered_reads())
+    if (buffered_reads && !leave_window())
         return false;
     if (gathered_writes)
         return write_fully(buffer, n);
@@ -87,7 +87,7 @@ bool file_stream::write(const void* buffer, std::uint32_t n)
     return WriteFile(handle, buffer, n, &transferred, nullptr) != FALSE;
 }
 
-bool file_stream::read_fully(void* buffer, std::uint32_t n)
+bool file_stream::read_fully_unwindowed(void* buffer, std::uint32_t n)
 {
     if (buffered_reads) {
         std::uint32_t transferred = 0;
@@ -100,7 +100,7 @@ bool file_stream::read_fully(void* buffer, std::uint32_t n)
 bool file_stream::write_fully(const void* buffer, std::uint32_t n)
 {
     // A write takes the position of the bytes consumed, not of the window.
-    if (buffered_reads && !end_buffered_reads())
+    if (buffered_reads && !leave_window())
         return false;
     if (gathered_writes) {
         try {
@@ -119,7 +119,7 @@ bool file_stream::write_fully(const void* buffer, std::uint32_t n)
 std::int64_t file_stream::get_offset()
 {
     if (buffered_reads)
-        return window_end_offset - window_left();
+        return window_end_offset - static_cast<std::int64_t>(window_left());
     std::int64_t position = -1;
     if (!MySetFilePointer(handle, 0, &position, FILE_CURRENT))
         return position;
@@ -142,14 +142,8 @@ void file_stream::set_offset(std::int64_t offset)
     window_end_offset = offset;
 }
 
-std::int64_t file_stream::bytes_left()
+std::int64_t file_stream::bytes_left_of_handle()
 {
-    // While reading buffered no one writes the file: its size stays as it
-    // was at the start, and the position is known without a system call.
-    if (buffered_reads) {
-        const std::int64_t position = window_end_offset - window_left();
-        return buffered_file_size > position ? buffered_file_size - position : 0;
-    }
     if (gathered_writes)
         write_gathered();
     std::int64_t position = -1;
@@ -163,6 +157,10 @@ std::int64_t file_stream::bytes_left()
 
 void file_stream::begin_buffered_reads()
 {
+    if (buffered_reads) {
+        ++inner_buffered_runs;
+        return;
+    }
     // Without room for the window, or on a stream whose position or size is
     // unknown, the stream simply stays unbuffered.
     std::int64_t position = -1;
@@ -183,8 +181,19 @@ void file_stream::begin_buffered_reads()
 
 bool file_stream::end_buffered_reads()
 {
-    const std::int64_t unread = window_left();
+    // An inner run leaves the window to the run around it.
+    if (buffered_reads && inner_buffered_runs > 0) {
+        --inner_buffered_runs;
+        return true;
+    }
+    return leave_window();
+}
+
+bool file_stream::leave_window()
+{
+    const auto unread = static_cast<std::int64_t>(window_left());
     buffered_reads = false;
+    inner_buffered_runs = 0;
     std::vector<unsigned char>().swap(window);
     window_position = 0;
     return unread == 0 || MySetFilePointer(handle, -unread, nullptr, FILE_CURRENT);
@@ -206,9 +215,31 @@ bool file_stream::end_gathered_writes()
     return written;
 }
 
-std::int64_t file_stream::window_left() const
+const unsigned char* file_stream::peek_after_refill(std::uint32_t n)
 {
-    return static_cast<std::int64_t>(window.size() - window_position);
+    if (!buffered_reads || n > window_capacity)
+        return nullptr;
+    // The unread rest moves to the front, and the file fills the window
+    // behind it: the bytes asked for end up in one piece.
+    const std::size_t unread = window_left();
+    if (unread != 0 && window_position != 0)
+        std::memmove(window.data(), window.data() + window_position, unread);
+    window.resize(unread);
+    window_position = 0;
+    while (window.size() < n) {
+        const std::size_t held = window.size();
+        // Within the capacity reserved at the start: no allocation.
+        window.resize(window_capacity);
+        DWORD filled = 0;
+        const bool read_ok =
+            ReadFile(handle, window.data() + held, static_cast<DWORD>(window_capacity - held), &filled, nullptr) !=
+            FALSE;
+        window.resize(held + (read_ok ? filled : 0));
+        window_end_offset += read_ok ? filled : 0;
+        if (!read_ok || filled == 0)
+            return nullptr;
+    }
+    return window.data();
 }
 
 bool file_stream::read_from_window(void* buffer, std::uint32_t n, std::uint32_t& transferred)
@@ -267,6 +298,7 @@ bool file_stream::write_gathered()
 void file_stream::stop_buffering()
 {
     buffered_reads = false;
+    inner_buffered_runs = 0;
     std::vector<unsigned char>().swap(window);
     window_position = 0;
     gathered_writes = false;

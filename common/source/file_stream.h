@@ -6,6 +6,7 @@
 #include "win32_types.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,17 @@ public:
     // that were not read (or leave a short write unnoticed): true only when
     // the call succeeded and all n bytes were transferred. A short read may
     // still have filled the front of the buffer; the caller must not use it.
-    bool read_fully(void* buffer, std::uint32_t n);
+    bool read_fully(void* buffer, std::uint32_t n)
+    {
+        // While reading buffered the bytes are usually in the window already.
+        if (buffered_reads && n <= window_left()) {
+            if (n != 0)
+                std::memcpy(buffer, window.data() + window_position, n);
+            window_position += n;
+            return true;
+        }
+        return read_fully_unwindowed(buffer, n);
+    }
     bool write_fully(const void* buffer, std::uint32_t n);
 
     // The current position from the start of the file; -1 on a closed stream.
@@ -60,7 +71,16 @@ public:
     // The bytes between the current position and the end of the file: 0 at
     // or past the end, and on a closed stream. Lets readers refuse a stored
     // length or count that the file cannot hold before they allocate for it.
-    std::int64_t bytes_left();
+    std::int64_t bytes_left()
+    {
+        // While reading buffered no one writes the file: its size stays as it
+        // was at the start, and the position is known without a system call.
+        if (buffered_reads) {
+            const std::int64_t position = window_end_offset - static_cast<std::int64_t>(window_left());
+            return buffered_file_size > position ? buffered_file_size - position : 0;
+        }
+        return bytes_left_of_handle();
+    }
 
     // Many small items (the records of a table) cost one system call each.
     // Between begin_buffered_reads and end_buffered_reads, reads are served
@@ -68,8 +88,25 @@ public:
     // bytes_left are those of the bytes consumed. end_buffered_reads moves the
     // handle back to the first byte not consumed and returns false when that
     // seek fails. Only for a stream that no one writes meanwhile (mode 0).
+    // A run may hold inner runs (the header block holds its tables): only the
+    // outermost end leaves the window.
     void begin_buffered_reads();
     bool end_buffered_reads();
+
+    // While reading buffered: the next n bytes of the file in one piece, not
+    // yet consumed, valid until the next call on the stream; consume_buffered
+    // then consumes them. Lets a reader decode a record in place. nullptr
+    // when the stream is not reading buffered, when n is larger than the
+    // window, or when the file ends or the system read fails before n bytes;
+    // the caller then reads through read_fully, which reports the failure.
+    const unsigned char* peek_buffered(std::uint32_t n)
+    {
+        if (buffered_reads && n <= window_left())
+            return window.data() + window_position;
+        return peek_after_refill(n);
+    }
+    // Only for n bytes that peek_buffered has just given.
+    void consume_buffered(std::uint32_t n) { window_position += n; }
 
     // Between begin_gathered_writes and end_gathered_writes, writes are
     // gathered in memory and go to the file in large blocks. A write then
@@ -82,13 +119,18 @@ public:
 
 private:
     // Bytes of the read window not yet consumed.
-    std::int64_t window_left() const;
+    std::size_t window_left() const { return window.size() - window_position; }
+    bool read_fully_unwindowed(void* buffer, std::uint32_t n);
+    std::int64_t bytes_left_of_handle();
+    const unsigned char* peek_after_refill(std::uint32_t n);
+    bool leave_window();
     bool read_from_window(void* buffer, std::uint32_t n, std::uint32_t& transferred);
     bool write_gathered();
     void stop_buffering();
 
     HANDLE handle;
     bool buffered_reads = false;
+    int inner_buffered_runs = 0;
     std::vector<unsigned char> window;
     std::size_t window_position = 0;
     std::int64_t window_end_offset = 0;  // the handle's position while reading buffered

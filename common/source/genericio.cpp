@@ -4,6 +4,7 @@
 #include "persistence_exception.h"
 
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <stdexcept>
@@ -29,6 +30,12 @@ constexpr std::int32_t line_write_failed = 33;
     throw output_exception(exception_descriptor(__FILE__, line, "output_string", "output_string : " + message));
 }
 
+[[noreturn]] void throw_memory_exhausted(std::int32_t length)
+{
+    throw_input(line_input_memory_exhausted, "Memory exhausted on attempt to allocate " +
+                                                 std::to_string(static_cast<std::uint32_t>(length) + 1u) + " bytes");
+}
+
 }  // namespace
 
 void input_string(file_stream& stream, std::string& string)
@@ -47,17 +54,31 @@ void input_string(file_stream& stream, std::string& string)
         throw_input(line_length_beyond_file, "String length " + std::to_string(length) + " exceeds the " +
                                                  std::to_string(left) + " bytes left in the file");
 
+    // Read buffered, the characters are usually in the window already and
+    // go straight into the caller's string.
+    if (const unsigned char* stored = stream.peek_buffered(static_cast<std::uint32_t>(length))) {
+        const auto* text = reinterpret_cast<const char*>(stored);
+        const void* nul = length != 0 ? std::memchr(text, '\0', static_cast<std::size_t>(length)) : nullptr;
+        const std::size_t kept = nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - text)
+                                                : static_cast<std::size_t>(length);
+        try {
+            string.assign(text, kept);
+        } catch (const std::bad_alloc&) {
+            throw_memory_exhausted(length);
+        } catch (const std::length_error&) {
+            throw_memory_exhausted(length);
+        }
+        stream.consume_buffered(static_cast<std::uint32_t>(length));
+        return;
+    }
+
     std::string characters;
     try {
         characters.resize(static_cast<std::size_t>(length));
     } catch (const std::bad_alloc&) {
-        throw_input(line_input_memory_exhausted, "Memory exhausted on attempt to allocate " +
-                                                     std::to_string(static_cast<std::uint32_t>(length) + 1u) +
-                                                     " bytes");
+        throw_memory_exhausted(length);
     } catch (const std::length_error&) {
-        throw_input(line_input_memory_exhausted, "Memory exhausted on attempt to allocate " +
-                                                     std::to_string(static_cast<std::uint32_t>(length) + 1u) +
-                                                     " bytes");
+        throw_memory_exhausted(length);
     }
     if (!stream.read_fully(characters.data(), static_cast<std::uint32_t>(length)))
         throw_input(line_characters_not_read,
