@@ -97,16 +97,16 @@ void tidewire_data::read_header_block() {
     if (offset < first_frame_offset)
         reject_file("Damaged linkage file: header offset " + std::to_string(offset) + " lies before the frames");
     file.set_offset(offset);
-    if (file.bytes_left() <= 0)
-        reject_file("Damaged linkage file: header offset " + std::to_string(offset) +
-                    " lies at or past the end of the file");
-    header_offset = offset;
-
     // The block is many small items: they come from the stream's window, not
-    // from one system call each. Where the handle stands after the window is
-    // left does not matter: the frames are reached by a seek from byte 0.
+    // from one system call each, and the bytes left are known without one.
+    // Where the handle stands after the window is left does not matter: the
+    // frames are reached by a seek from byte 0.
     file.begin_buffered_reads();
     try {
+        if (file.bytes_left() <= 0)
+            reject_file("Damaged linkage file: header offset " + std::to_string(offset) +
+                        " lies at or past the end of the file");
+        header_offset = offset;
         read_header_fields();
     } catch (...) {
         file.end_buffered_reads();

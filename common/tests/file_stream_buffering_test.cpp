@@ -83,6 +83,79 @@ TEST_F(FileStreamBuffering, ABufferedReadAtTheEndFillsOnlyWhatTheFileHolds)
     EXPECT_EQ(stream.get_offset(), 3);
 }
 
+TEST_F(FileStreamBuffering, PeekedBytesAreThoseOfPlainReadsAndOnlyAConsumeMovesOn)
+{
+    const bytes content = numbered_bytes(150000);
+    write_file_bytes(path, content);
+    file_stream stream;
+    stream.open(path, file_stream::mode_read);
+    EXPECT_EQ(stream.peek_buffered(4), nullptr);  // not reading buffered
+    stream.begin_buffered_reads();
+
+    // Pieces that straddle the window's end come out whole.
+    std::size_t expected_at = 0;
+    for (std::uint32_t size : {12u, 65530u, 12u, 40000u, 4u}) {
+        const unsigned char* piece = stream.peek_buffered(size);
+        ASSERT_NE(piece, nullptr) << "peek of " << size << " at " << expected_at;
+        EXPECT_TRUE(std::equal(piece, piece + size, content.begin() + static_cast<std::ptrdiff_t>(expected_at)));
+        EXPECT_EQ(stream.get_offset(), static_cast<std::int64_t>(expected_at));
+        stream.consume_buffered(size);
+        expected_at += size;
+        EXPECT_EQ(stream.get_offset(), static_cast<std::int64_t>(expected_at));
+    }
+
+    // More than the window, or more than the file still holds: nothing is
+    // consumed, and a plain read reports the end as usual.
+    EXPECT_EQ(stream.peek_buffered(70000), nullptr);
+    const auto left = static_cast<std::uint32_t>(content.size() - expected_at);
+    EXPECT_EQ(stream.peek_buffered(left + 1), nullptr);
+    EXPECT_EQ(stream.get_offset(), static_cast<std::int64_t>(expected_at));
+    EXPECT_EQ(stream.bytes_left(), static_cast<std::int64_t>(left));
+    bytes rest(left + 1);
+    EXPECT_FALSE(stream.read_fully(rest.data(), left + 1));
+    EXPECT_TRUE(stream.end_buffered_reads());
+}
+
+TEST_F(FileStreamBuffering, AnInnerRunLeavesTheWindowToTheRunAroundIt)
+{
+    const bytes content = numbered_bytes(1000);
+    write_file_bytes(path, content);
+    file_stream stream;
+    stream.open(path, file_stream::mode_read);
+    stream.begin_buffered_reads();
+    std::uint8_t got[5] = {};
+    ASSERT_TRUE(stream.read_fully(got, 3));
+
+    stream.begin_buffered_reads();
+    ASSERT_TRUE(stream.read_fully(got, 5));
+    EXPECT_TRUE(stream.end_buffered_reads());
+    // Still reading from the window: a peek needs no system read.
+    const unsigned char* next = stream.peek_buffered(2);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next[0], content[8]);
+
+    // The outer end returns the handle to the first byte not consumed.
+    EXPECT_TRUE(stream.end_buffered_reads());
+    EXPECT_EQ(stream.peek_buffered(1), nullptr);
+    ASSERT_TRUE(stream.read_fully(got, 1));
+    EXPECT_EQ(got[0], content[8]);
+}
+
+TEST_F(FileStreamBuffering, ABufferedStringWithANulIsCutThereAndConsumedWhole)
+{
+    write_file_bytes(path, {3, 0, 0, 0, 'a', 0, 'b', 0, 0, 0, 0, 7});
+    file_stream stream;
+    stream.open(path, file_stream::mode_read);
+    stream.begin_buffered_reads();
+    std::string text = "old";
+    input_string(stream, text);
+    EXPECT_EQ(text, "a");
+    input_string(stream, text);
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(stream.get_offset(), 11);
+    EXPECT_TRUE(stream.end_buffered_reads());
+}
+
 TEST_F(FileStreamBuffering, StringsRoundTripGatheredAndBufferedAndALengthPastTheEndIsRefused)
 {
     {
