@@ -16,7 +16,8 @@ constexpr std::int32_t line_table_position_lost = 79;
 
 // One record. Records of a fixed size are decoded in place from the stream's
 // window; the others, and a record that the window cannot complete, go
-// through the record's own read, which reports a file that ends early.
+// through the record's own read, which reports a file that ends early. The
+// record classes are final, so that read is a direct call.
 template <typename Record>
 void read_record(file_stream& stream, Record& record)
 {
