@@ -45,14 +45,27 @@ void read_records(file_stream& stream, std::vector<Record>& table)
     if (needed > static_cast<std::uint64_t>(left) || count > table.max_size())
         throw table_count_exception(count, left);
 
-    table.resize(count);
+    // A table that starts empty (every table of a dataset being opened) is
+    // built in one pass, each record read while its memory is at hand; the
+    // room for all of them is taken first, as a resize would take it.
+    const bool appending = table.empty();
+    if (appending)
+        table.reserve(count);
+    else
+        table.resize(count);
     // Records are a few bytes each: read them through the stream's window
     // rather than with one system call per item.
     stream.begin_buffered_reads();
     try {
-        for (std::uint32_t i = 0; i < count; ++i)
+        for (std::uint32_t i = 0; i < count; ++i) {
+            if (appending)
+                table.emplace_back();
             read_record(stream, table[i]);
+        }
     } catch (...) {
+        // Within the room reserved: the table ends up resized, as above.
+        if (appending)
+            table.resize(count);
         stream.end_buffered_reads();
         throw;
     }
