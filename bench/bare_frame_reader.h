@@ -11,32 +11,32 @@
 namespace bench {
 
 class bare_frame_reader {
- public:
-  // Opens `path` and reads its header block's bytes. Throws
-  // std::runtime_error.
-  bare_frame_reader(const std::string& path, std::size_t segment_values, std::size_t flow_values);
-  ~bare_frame_reader();
-  bare_frame_reader(const bare_frame_reader&) = delete;
-  bare_frame_reader& operator=(const bare_frame_reader&) = delete;
+public:
+    // Opens `path` and reads its header block's bytes. Throws
+    // std::runtime_error.
+    bare_frame_reader(const std::string& path, std::size_t segment_values, std::size_t flow_values);
+    ~bare_frame_reader();
+    bare_frame_reader(const bare_frame_reader&) = delete;
+    bare_frame_reader& operator=(const bare_frame_reader&) = delete;
 
-  // Reads and inflates the next frame.
-  void load_moment();
-  float time_step() const { return step; }
-  const std::vector<unsigned char>& segment_frame() const { return segment; }
-  const std::vector<unsigned char>& flow_frame() const { return flow; }
-  std::size_t header_bytes() const { return header.size(); }
+    // Reads and inflates the next frame.
+    void load_moment();
+    float time_step() const { return step; }
+    const std::vector<unsigned char>& segment_frame() const { return segment; }
+    const std::vector<unsigned char>& flow_frame() const { return flow; }
+    std::size_t header_bytes() const { return header.size(); }
 
- private:
-  void read_exactly(unsigned char* out, std::size_t size);
-  uint32_t read_length();
-  void inflate_stream(std::vector<unsigned char>& frame);
+private:
+    void read_exactly(unsigned char* out, std::size_t size);
+    uint32_t read_length();
+    void inflate_stream(std::vector<unsigned char>& frame);
 
-  int fd = -1;
-  float step = 0.0f;
-  std::vector<unsigned char> header;
-  std::vector<unsigned char> compressed;
-  std::vector<unsigned char> segment;
-  std::vector<unsigned char> flow;
+    int fd = -1;
+    float step = 0.0f;
+    std::vector<unsigned char> header;
+    std::vector<unsigned char> compressed;
+    std::vector<unsigned char> segment;
+    std::vector<unsigned char> flow;
 };
 
 }  // namespace bench

@@ -15,24 +15,24 @@
 namespace bench {
 
 class bare_frame_writer {
- public:
-  // Creates `path` with the 8-byte placeholder. Throws std::runtime_error.
-  bare_frame_writer(const std::string& path, std::size_t segment_values, std::size_t flow_values, int level);
-  ~bare_frame_writer();
-  bare_frame_writer(const bare_frame_writer&) = delete;
-  bare_frame_writer& operator=(const bare_frame_writer&) = delete;
+public:
+    // Creates `path` with the 8-byte placeholder. Throws std::runtime_error.
+    bare_frame_writer(const std::string& path, std::size_t segment_values, std::size_t flow_values, int level);
+    ~bare_frame_writer();
+    bare_frame_writer(const bare_frame_writer&) = delete;
+    bare_frame_writer& operator=(const bare_frame_writer&) = delete;
 
-  void write_moment(const moment_values& values);
-  // Appends `header_block`, stores its offset at byte 0 and closes the file.
-  void finish(const std::vector<unsigned char>& header_block);
+    void write_moment(const moment_values& values);
+    // Appends `header_block`, stores its offset at byte 0 and closes the file.
+    void finish(const std::vector<unsigned char>& header_block);
 
- private:
-  int fd = -1;
-  int level;
-  int64_t position = 8;
-  std::vector<unsigned char> segment_frame;
-  std::vector<unsigned char> flow_frame;
-  std::vector<unsigned char> frame;  // the frame as it goes to the file
+private:
+    int fd = -1;
+    int level;
+    int64_t position = 8;
+    std::vector<unsigned char> segment_frame;
+    std::vector<unsigned char> flow_frame;
+    std::vector<unsigned char> frame;  // the frame as it goes to the file
 };
 
 // Writes all of `size` bytes at the file's position; throws on failure.

@@ -17,9 +17,9 @@
 namespace bench {
 
 struct child_result {
-  bool exited_normally = false;
-  int exit_status = -1;
-  double wall_seconds = 0.0;
+    bool exited_normally = false;
+    int exit_status = -1;
+    double wall_seconds = 0.0;
 };
 
 // `arguments` starts with the program's path. Throws std::runtime_error when

@@ -16,11 +16,11 @@
 namespace bench {
 
 struct converter_plan {
-  case_size speed_case;  // its moments: every one is an output step
-  int memory_moments;    // a second run of the same grid with fewer moments
-  bool quick;
-  std::filesystem::path scratch;
-  std::string torvautil;  // the program's path
+    case_size speed_case;  // its moments: every one is an output step
+    int memory_moments;    // a second run of the same grid with fewer moments
+    bool quick;
+    std::filesystem::path scratch;
+    std::string torvautil;  // the program's path
 };
 
 void register_converter_benchmarks(const converter_plan& plan);

@@ -21,14 +21,14 @@
 namespace bench {
 
 struct case_size {
-  int im;
-  int jm;
-  int km;
-  int moments;
+    int im;
+    int jm;
+    int km;
+    int moments;
 };
 
 struct grid_cell {
-  int i, j, k;
+    int i, j, k;
 };
 
 // receiving segment, other segment (0 at the sea), direction (1 I, 2 J, 3 K);
@@ -36,50 +36,51 @@ struct grid_cell {
 using flow_path = std::array<int32_t, 3>;
 
 class estuary_case {
- public:
-  static constexpr int segment_constituents = 5;  // volume, depth, velocity, temperature, salinity
-  static constexpr int flow_constituents = 3;     // flow, speed, dispersion
-  static constexpr double cell_size = 250.0;      // metres
+public:
+    static constexpr int segment_constituents = 5;  // volume, depth, velocity, temperature, salinity
+    static constexpr int flow_constituents = 3;     // flow, speed, dispersion
+    static constexpr double cell_size = 250.0;      // metres
 
-  explicit estuary_case(case_size size);
+    explicit estuary_case(case_size size);
 
-  const case_size& size() const { return size_; }
-  int layers(int i, int j) const { return layers_[column(i, j)]; }
-  double bottom_depth(int i, int j) const { return depth_[column(i, j)]; }
-  bool is_water(int i, int j) const { return layers(i, j) > 0; }
-  const std::vector<grid_cell>& segments() const { return segments_; }
-  const std::vector<flow_path>& flow_paths() const { return paths_; }
-  std::string segment_name(std::size_t index) const;
+    const case_size& size() const { return size_; }
+    int layers(int i, int j) const { return layers_[column(i, j)]; }
+    double bottom_depth(int i, int j) const { return depth_[column(i, j)]; }
+    bool is_water(int i, int j) const { return layers(i, j) > 0; }
+    const std::vector<grid_cell>& segments() const { return segments_; }
+    const std::vector<flow_path>& flow_paths() const { return paths_; }
+    std::string segment_name(std::size_t index) const;
 
-  // Uncompressed bytes of one moment's frame (both sides).
-  std::size_t frame_bytes() const;
+    // Uncompressed bytes of one moment's frame (both sides).
+    std::size_t frame_bytes() const;
 
-  // One constituent (from 0) at moment `moment` (from 0, hourly) into `out`,
-  // which holds one value per segment (or flow path).
-  void segment_values(int moment, int constituent, float* out) const;
-  void flow_values(int moment, int constituent, float* out) const;
+    // One constituent (from 0) at moment `moment` (from 0, hourly) into `out`,
+    // which holds one value per segment (or flow path).
+    void segment_values(int moment, int constituent, float* out) const;
+    void flow_values(int moment, int constituent, float* out) const;
 
- private:
-  // mean, in-phase and quadrature amplitude of one constituent, per element.
-  struct wave {
-    std::vector<float> mean, sine, cosine;
-  };
-  std::size_t column(int i, int j) const {
-    return static_cast<std::size_t>(i - 1) + static_cast<std::size_t>(size_.im) * static_cast<std::size_t>(j - 1);
-  }
-  void build_grid();
-  void build_paths();
-  void build_waves();
-  static void evaluate(const wave& w, int moment, float* out);
+private:
+    // mean, in-phase and quadrature amplitude of one constituent, per element.
+    struct wave {
+        std::vector<float> mean, sine, cosine;
+    };
+    std::size_t column(int i, int j) const
+    {
+        return static_cast<std::size_t>(i - 1) + static_cast<std::size_t>(size_.im) * static_cast<std::size_t>(j - 1);
+    }
+    void build_grid();
+    void build_paths();
+    void build_waves();
+    static void evaluate(const wave& w, int moment, float* out);
 
-  case_size size_;
-  std::vector<int> layers_;
-  std::vector<double> depth_;
-  std::vector<int32_t> numbers_;  // segment number of each cell, 0 for none
-  std::vector<grid_cell> segments_;
-  std::vector<flow_path> paths_;
-  std::array<wave, segment_constituents> segment_waves_;
-  std::array<wave, flow_constituents> flow_waves_;
+    case_size size_;
+    std::vector<int> layers_;
+    std::vector<double> depth_;
+    std::vector<int32_t> numbers_;  // segment number of each cell, 0 for none
+    std::vector<grid_cell> segments_;
+    std::vector<flow_path> paths_;
+    std::array<wave, segment_constituents> segment_waves_;
+    std::array<wave, flow_constituents> flow_waves_;
 };
 
 }  // namespace bench

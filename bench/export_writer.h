@@ -14,25 +14,25 @@
 namespace bench {
 
 class export_writer {
- public:
-  // Throws std::runtime_error with the library's last-error text.
-  export_writer(const estuary_case& estuary, const std::string& path, int32_t compression_level = 6);
-  ~export_writer();
-  export_writer(const export_writer&) = delete;
-  export_writer& operator=(const export_writer&) = delete;
+public:
+    // Throws std::runtime_error with the library's last-error text.
+    export_writer(const estuary_case& estuary, const std::string& path, int32_t compression_level = 6);
+    ~export_writer();
+    export_writer(const export_writer&) = delete;
+    export_writer& operator=(const export_writer&) = delete;
 
-  // _twsettimestep, _twsetseginfo for every segment constituent,
-  // _twsetflowinfo for every flow constituent, _twmomentcomplete.
-  void complete_moment(const moment_values& values);
-  // _twclose: the header block goes out.
-  void close();
+    // _twsettimestep, _twsetseginfo for every segment constituent,
+    // _twsetflowinfo for every flow constituent, _twmomentcomplete.
+    void complete_moment(const moment_values& values);
+    // _twclose: the header block goes out.
+    void close();
 
- private:
-  void write_header(const estuary_case& estuary, int32_t compression_level);
-  void write_tables(const estuary_case& estuary);
+private:
+    void write_header(const estuary_case& estuary, int32_t compression_level);
+    void write_tables(const estuary_case& estuary);
 
-  int32_t handle = 0;
-  bool open = false;
+    int32_t handle = 0;
+    bool open = false;
 };
 
 // Writes the whole case (every moment of its size) into `path`.

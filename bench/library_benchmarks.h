@@ -14,11 +14,11 @@
 namespace bench {
 
 struct library_plan {
-  case_size io_case;      // writing and reading
-  case_size memory_case;  // its moments are the smaller count
-  int memory_moments_large;
-  bool quick;
-  std::filesystem::path scratch;
+    case_size io_case;      // writing and reading
+    case_size memory_case;  // its moments are the smaller count
+    int memory_moments_large;
+    bool quick;
+    std::filesystem::path scratch;
 };
 
 void register_io_benchmarks(const library_plan& plan);

@@ -11,14 +11,14 @@
 namespace bench {
 
 struct moment_values {
-  explicit moment_values(const estuary_case& estuary);
+    explicit moment_values(const estuary_case& estuary);
 
-  // The case's values at `moment` (from 0), and its time step in days.
-  void fill(const estuary_case& estuary, int moment);
+    // The case's values at `moment` (from 0), and its time step in days.
+    void fill(const estuary_case& estuary, int moment);
 
-  float time_step = 1.0f / 24.0f;
-  std::array<std::vector<float>, estuary_case::segment_constituents> segment;
-  std::array<std::vector<float>, estuary_case::flow_constituents> flow;
+    float time_step = 1.0f / 24.0f;
+    std::array<std::vector<float>, estuary_case::segment_constituents> segment;
+    std::array<std::vector<float>, estuary_case::flow_constituents> flow;
 };
 
 }  // namespace bench

@@ -15,24 +15,23 @@
 namespace bench {
 
 class netcdf_baseline {
- public:
-  // Prepares one grid of values per variable from the case's first moment.
-  explicit netcdf_baseline(const estuary_case& estuary);
+public:
+    // Prepares one grid of values per variable from the case's first moment.
+    explicit netcdf_baseline(const estuary_case& estuary);
 
-  // Throws std::runtime_error with the NetCDF text of a failed call.
-  // `before_record`, when given, runs before each record is written.
-  void write(const std::filesystem::path& folder, int records,
-             const std::function<void()>& before_record = {}) const;
+    // Throws std::runtime_error with the NetCDF text of a failed call.
+    // `before_record`, when given, runs before each record is written.
+    void write(const std::filesystem::path& folder, int records, const std::function<void()>& before_record = {}) const;
 
- private:
-  struct variable {
-    const char* name;
-    const char* units;
-    bool three_d;
-    std::vector<float> grid;
-  };
-  case_size size;
-  std::vector<variable> variables;
+private:
+    struct variable {
+        const char* name;
+        const char* units;
+        bool three_d;
+        std::vector<float> grid;
+    };
+    case_size size;
+    std::vector<variable> variables;
 };
 
 }  // namespace bench

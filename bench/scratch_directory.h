@@ -8,17 +8,17 @@
 namespace bench {
 
 class scratch_directory {
- public:
-  // Throws std::runtime_error when no directory can be made.
-  scratch_directory();
-  ~scratch_directory();
-  scratch_directory(const scratch_directory&) = delete;
-  scratch_directory& operator=(const scratch_directory&) = delete;
+public:
+    // Throws std::runtime_error when no directory can be made.
+    scratch_directory();
+    ~scratch_directory();
+    scratch_directory(const scratch_directory&) = delete;
+    scratch_directory& operator=(const scratch_directory&) = delete;
 
-  const std::filesystem::path& path() const { return root; }
+    const std::filesystem::path& path() const { return root; }
 
- private:
-  std::filesystem::path root;
+private:
+    std::filesystem::path root;
 };
 
 }  // namespace bench

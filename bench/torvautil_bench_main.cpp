@@ -26,51 +26,54 @@
 
 namespace {
 
-bool take_quick_flag(int& argc, char** argv) {
-  bool quick = false;
-  int kept = 1;
-  for (int n = 1; n < argc; ++n) {
-    if (std::strcmp(argv[n], "--quick") == 0)
-      quick = true;
-    else
-      argv[kept++] = argv[n];
-  }
-  argc = kept;
-  return quick;
+bool take_quick_flag(int& argc, char** argv)
+{
+    bool quick = false;
+    int kept = 1;
+    for (int n = 1; n < argc; ++n) {
+        if (std::strcmp(argv[n], "--quick") == 0)
+            quick = true;
+        else
+            argv[kept++] = argv[n];
+    }
+    argc = kept;
+    return quick;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc >= 4 && std::strcmp(argv[1], "--peak-of") == 0)
-    return bench::run_measuring_peak(argv[2], std::vector<std::string>(argv + 3, argv + argc));
-  const bool quick = take_quick_flag(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+int main(int argc, char** argv)
+{
+    if (argc >= 4 && std::strcmp(argv[1], "--peak-of") == 0)
+        return bench::run_measuring_peak(argv[2], std::vector<std::string>(argv + 3, argv + argc));
+    const bool quick = take_quick_flag(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
-  try {
-    const bench::scratch_directory scratch;
-    bench::converter_plan plan{{100, 100, 10, 100}, 10, quick, scratch.path(), TORVAUTIL_PROGRAM};
-    if (quick) plan.speed_case = {24, 20, 4, 20};
-    const bench::estuary_case estuary(plan.speed_case);
-    std::printf("Converter case: %d x %d x %d grid, %zu segments (%.0f%% of the cells), %zu flow paths, %d moments\n",
-                plan.speed_case.im, plan.speed_case.jm, plan.speed_case.km, estuary.segments().size(),
-                100.0 * estuary.segments().size() / (plan.speed_case.im * plan.speed_case.jm * plan.speed_case.km),
-                estuary.flow_paths().size(), plan.speed_case.moments);
+    try {
+        const bench::scratch_directory scratch;
+        bench::converter_plan plan{{100, 100, 10, 100}, 10, quick, scratch.path(), TORVAUTIL_PROGRAM};
+        if (quick) plan.speed_case = {24, 20, 4, 20};
+        const bench::estuary_case estuary(plan.speed_case);
+        std::printf(
+            "Converter case: %d x %d x %d grid, %zu segments (%.0f%% of the cells), %zu flow paths, %d moments\n",
+            plan.speed_case.im, plan.speed_case.jm, plan.speed_case.km, estuary.segments().size(),
+            100.0 * estuary.segments().size() / (plan.speed_case.im * plan.speed_case.jm * plan.speed_case.km),
+            estuary.flow_paths().size(), plan.speed_case.moments);
 
-    bench::register_converter_benchmarks(plan);
-    bench::baseline_report report;
-    benchmark::RunSpecifiedBenchmarks(&report);
-    if (plan.quick) std::printf("\nQuick run: small cases, one iteration each; these figures mean nothing.");
-    bench::report_converter_ratios(report, plan);
-    if (report.any_failed()) {
-      std::fprintf(stderr, "%s: a benchmark failed\n", argv[0]);
-      return 1;
+        bench::register_converter_benchmarks(plan);
+        bench::baseline_report report;
+        benchmark::RunSpecifiedBenchmarks(&report);
+        if (plan.quick) std::printf("\nQuick run: small cases, one iteration each; these figures mean nothing.");
+        bench::report_converter_ratios(report, plan);
+        if (report.any_failed()) {
+            std::fprintf(stderr, "%s: a benchmark failed\n", argv[0]);
+            return 1;
+        }
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "torvautil_bench: %s\n", failure.what());
+        return 1;
     }
-  } catch (const std::exception& failure) {
-    std::fprintf(stderr, "torvautil_bench: %s\n", failure.what());
-    return 1;
-  }
-  benchmark::Shutdown();
-  return 0;
+    benchmark::Shutdown();
+    return 0;
 }

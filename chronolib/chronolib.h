@@ -31,9 +31,8 @@
 extern "C" {
 #endif
 
-CHRONOLIB_EXPORT void converttotimestamp(const int32_t* year, const int32_t* month,
-                                         const int32_t* day, const int32_t* hour,
-                                         const int32_t* minute, const int32_t* second,
+CHRONOLIB_EXPORT void converttotimestamp(const int32_t* year, const int32_t* month, const int32_t* day,
+                                         const int32_t* hour, const int32_t* minute, const int32_t* second,
                                          int32_t* unused, int32_t* timestamp);
 
 #ifdef __cplusplus

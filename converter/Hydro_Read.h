@@ -22,36 +22,36 @@
 #include "text_output_file.h"
 
 struct second_pass_state {
-  int4 handle = 0;
-  int4 mode = 0;  // read
-  int4 ierror = 0;
+    int4 handle = 0;
+    int4 mode = 0;  // read
+    int4 ierror = 0;
 
-  // hydrofil up to its NUL: the name handed to the library.
-  std::string linkage_path;
-  std::uintmax_t linkage_file_size = 0;
+    // hydrofil up to its NUL: the name handed to the library.
+    std::string linkage_path;
+    std::uintmax_t linkage_file_size = 0;
 
-  fixed_text<30> start_date;
-  fixed_text<30> end_date;
-  int4 noseg = 0;             // segments of the file in this pass
-  int4 numflow = 0;           // flow paths (copied to vars.nf)
-  int4 inumsegconst = 0;
-  int4 numflowconstants = 0;
-  bool temperature = false;   // both on when any segment constituent has type 4
-  bool salinity = false;
-  real4 hdt = 0.0f;           // hydrodynamic time step
-  real4 rinterval = 0.0f;     // update interval
-  int4 numhstep = 0;          // hydrodynamic-to-KELVA ratio
-  int4 num_lay = 0;           // layers stored in the file, printed only
-  int4 modtype = 0;           // creator code
-  int4 num_desc = 0;
-  int4 numsegremoved = 0;
+    fixed_text<30> start_date;
+    fixed_text<30> end_date;
+    int4 noseg = 0;    // segments of the file in this pass
+    int4 numflow = 0;  // flow paths (copied to vars.nf)
+    int4 inumsegconst = 0;
+    int4 numflowconstants = 0;
+    bool temperature = false;  // both on when any segment constituent has type 4
+    bool salinity = false;
+    real4 hdt = 0.0f;        // hydrodynamic time step
+    real4 rinterval = 0.0f;  // update interval
+    int4 numhstep = 0;       // hydrodynamic-to-KELVA ratio
+    int4 num_lay = 0;        // layers stored in the file, printed only
+    int4 modtype = 0;        // creator code
+    int4 num_desc = 0;
+    int4 numsegremoved = 0;
 
-  // Per segment (numseg entries, never fewer than the file's own count).
-  std::vector<real4> volseg, depthseg, velseg, tempseg, salseg;
-  // Per flow path (nf entries).
-  std::vector<real4> tempflow, crntmp, torvabrint;
-  std::vector<int4> iq, jq, idirect;
+    // Per segment (numseg entries, never fewer than the file's own count).
+    std::vector<real4> volseg, depthseg, velseg, tempseg, salseg;
+    // Per flow path (nf entries).
+    std::vector<real4> tempflow, crntmp, torvabrint;
+    std::vector<int4> iq, jq, idirect;
 
-  hydro_variable_table variables;
-  text_output_file hydrofile;  // hydrofile.out, open from the start to the end
+    hydro_variable_table variables;
+    text_output_file hydrofile;  // hydrofile.out, open from the start to the end
 };

@@ -12,21 +12,21 @@
 #include "precmod.h"
 
 struct bentha_input_state {
-  fixed_text<200> filepath;  // the file being opened, for io_error
-  int4 iostatus = 0;         // 0 success, -1 end of file, other values a failure
+    fixed_text<200> filepath;  // the file being opened, for io_error
+    int4 iostatus = 0;         // 0 success, -1 end of file, other values a failure
 
-  fixed_text<30> maskinpfile;    // "cell.inp"
-  fixed_text<30> maskdatfile;    // "mask.dat"
-  fixed_text<30> layerinpfile;   // "GVCLAYER.INP"
-  fixed_text<30> layerdatfile;   // "nz.dat"
-  fixed_text<30> depthinpfile;   // "dxdy.inp"
-  fixed_text<30> depthdatfile;   // "d.dat"
-  fixed_text<30> dxdydatfile;    // "dxdy.dat"
-  fixed_text<30> timedatfile;    // "Time.dat"
-  fixed_text<30> modeltxtfile;   // "Model_dim.txt"
-  fixed_text<30> shapeinpfile;   // "lxly.inp"
-  fixed_text<30> lxlydatfile;    // "lxly.dat"
-  fixed_text<30> latlondatfile;  // "latlon.dat"
+    fixed_text<30> maskinpfile;    // "cell.inp"
+    fixed_text<30> maskdatfile;    // "mask.dat"
+    fixed_text<30> layerinpfile;   // "GVCLAYER.INP"
+    fixed_text<30> layerdatfile;   // "nz.dat"
+    fixed_text<30> depthinpfile;   // "dxdy.inp"
+    fixed_text<30> depthdatfile;   // "d.dat"
+    fixed_text<30> dxdydatfile;    // "dxdy.dat"
+    fixed_text<30> timedatfile;    // "Time.dat"
+    fixed_text<30> modeltxtfile;   // "Model_dim.txt"
+    fixed_text<30> shapeinpfile;   // "lxly.inp"
+    fixed_text<30> lxlydatfile;    // "lxly.dat"
+    fixed_text<30> latlondatfile;  // "latlon.dat"
 };
 
 extern bentha_input_state bentha_input;

@@ -3,24 +3,25 @@
 #include "freeform_line.h"
 #include "run_steps.h"
 
-void convertinput() {
-  bentha_input.maskinpfile = "cell.inp";
-  bentha_input.maskdatfile = "mask.dat";
-  bentha_input.layerinpfile = "GVCLAYER.INP";
-  bentha_input.layerdatfile = "nz.dat";
-  bentha_input.depthinpfile = "dxdy.inp";
-  bentha_input.depthdatfile = "d.dat";
-  bentha_input.dxdydatfile = "dxdy.dat";
-  bentha_input.timedatfile = "Time.dat";
-  bentha_input.modeltxtfile = "Model_dim.txt";
-  bentha_input.shapeinpfile = "lxly.inp";
-  bentha_input.lxlydatfile = "lxly.dat";
-  bentha_input.latlondatfile = "latlon.dat";
+void convertinput()
+{
+    bentha_input.maskinpfile = "cell.inp";
+    bentha_input.maskdatfile = "mask.dat";
+    bentha_input.layerinpfile = "GVCLAYER.INP";
+    bentha_input.layerdatfile = "nz.dat";
+    bentha_input.depthinpfile = "dxdy.inp";
+    bentha_input.depthdatfile = "d.dat";
+    bentha_input.dxdydatfile = "dxdy.dat";
+    bentha_input.timedatfile = "Time.dat";
+    bentha_input.modeltxtfile = "Model_dim.txt";
+    bentha_input.shapeinpfile = "lxly.inp";
+    bentha_input.lxlydatfile = "lxly.dat";
+    bentha_input.latlondatfile = "latlon.dat";
 
-  // maskdata creates invalidcolumn, which the other three use.
-  maskdata();
-  layerdata();
-  depthdata();
-  shapedata();
-  console::write(freeform_line() << "Finished convertInput");
+    // maskdata creates invalidcolumn, which the other three use.
+    maskdata();
+    layerdata();
+    depthdata();
+    shapedata();
+    console::write(freeform_line() << "Finished convertInput");
 }

@@ -19,30 +19,30 @@
 #include "segment_name_field.h"
 
 class field_assembly {
- public:
-  explicit field_assembly(const second_pass_state& pass);
+public:
+    explicit field_assembly(const second_pass_state& pass);
 
-  // Valid segments in order: their name is fetched from the library (and not
-  // used), then volume, depth and, when switched on, temp and salt are set.
-  void place_segments(second_pass_state& pass, segment_name_field& names) const;
-  // totdepth: sum of the layer depths that are not missing; surfelev:
-  // totdepth less the bottom depth.
-  void derive_water_depth() const;
-  // dispersion and the flow of the path's direction at the receiving cell; a
-  // later path into the same cell overwrites an earlier one.
-  void place_flows(const second_pass_state& pass) const;
+    // Valid segments in order: their name is fetched from the library (and not
+    // used), then volume, depth and, when switched on, temp and salt are set.
+    void place_segments(second_pass_state& pass, segment_name_field& names) const;
+    // totdepth: sum of the layer depths that are not missing; surfelev:
+    // totdepth less the bottom depth.
+    void derive_water_depth() const;
+    // dispersion and the flow of the path's direction at the receiving cell; a
+    // later path into the same cell overwrites an earlier one.
+    void place_flows(const second_pass_state& pass) const;
 
- private:
-  struct placed_segment {
-    int4 segment;       // 1-based
-    std::size_t cell;   // offset into the (IM, JM, KM) grids
-  };
-  struct placed_path {
-    std::size_t row;    // 0-based row of the flow-path table
-    std::size_t cell;
-    int4 direction;
-  };
+private:
+    struct placed_segment {
+        int4 segment;      // 1-based
+        std::size_t cell;  // offset into the (IM, JM, KM) grids
+    };
+    struct placed_path {
+        std::size_t row;  // 0-based row of the flow-path table
+        std::size_t cell;
+        int4 direction;
+    };
 
-  std::vector<placed_segment> segments_;
-  std::vector<placed_path> paths_;
+    std::vector<placed_segment> segments_;
+    std::vector<placed_path> paths_;
 };

@@ -61,8 +61,7 @@ void list_invalid_columns(text_output_file& report)
     report.write(freeform_line() << "Columns to be removed at:");
     for (int4 j = 1; j <= vars.jm; ++j)
         for (int4 i = 1; i <= vars.im; ++i)
-            if (vars.invalidcolumn(i, j) != 0)
-                report.write(freeform_line() << "(i,j)=(" << i << "," << j << ")");
+            if (vars.invalidcolumn(i, j) != 0) report.write(freeform_line() << "(i,j)=(" << i << "," << j << ")");
 }
 
 // Numbers cells layer by layer from k = 1, within a layer row by row with I

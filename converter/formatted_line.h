@@ -23,23 +23,24 @@
 #include "fixed_text.h"
 
 class formatted_line {
- public:
-  formatted_line& text(std::string_view value);
-  template <std::size_t N>
-  formatted_line& text(const fixed_text<N>& value) {
-    return text(value.view());
-  }
-  formatted_line& integer(std::int64_t value, int width);
-  formatted_line& integer(std::int64_t value);
-  formatted_line& fixed(double value, int width, int decimals);
-  formatted_line& blanks(int count);
+public:
+    formatted_line& text(std::string_view value);
+    template <std::size_t N>
+    formatted_line& text(const fixed_text<N>& value)
+    {
+        return text(value.view());
+    }
+    formatted_line& integer(std::int64_t value, int width);
+    formatted_line& integer(std::int64_t value);
+    formatted_line& fixed(double value, int width, int decimals);
+    formatted_line& blanks(int count);
 
-  // The rendered line, without its line end.
-  const std::string& text() const { return text_; }
+    // The rendered line, without its line end.
+    const std::string& text() const { return text_; }
 
- private:
-  void flush_blanks();
+private:
+    void flush_blanks();
 
-  std::string text_;
-  int pending_blanks_ = 0;
+    std::string text_;
+    int pending_blanks_ = 0;
 };

@@ -23,36 +23,37 @@
 #include "fixed_text.h"
 
 class freeform_line {
- public:
-  freeform_line() : text_(" ") {}
+public:
+    freeform_line() : text_(" ") {}
 
-  freeform_line& operator<<(std::string_view text);
-  freeform_line& operator<<(const char* text) { return *this << std::string_view(text); }
-  freeform_line& operator<<(const std::string& text) { return *this << std::string_view(text); }
-  template <std::size_t N>
-  freeform_line& operator<<(const fixed_text<N>& text) {
-    return *this << text.view();
-  }
-  freeform_line& operator<<(std::int32_t value);
-  freeform_line& operator<<(std::int64_t value);
-  freeform_line& operator<<(std::int16_t value);
-  freeform_line& operator<<(std::int8_t value);
-  freeform_line& operator<<(float value);
-  freeform_line& operator<<(double value);
-  freeform_line& operator<<(bool value);
-  // A bare char would silently print as an integer; write it as a text.
-  freeform_line& operator<<(char) = delete;
+    freeform_line& operator<<(std::string_view text);
+    freeform_line& operator<<(const char* text) { return *this << std::string_view(text); }
+    freeform_line& operator<<(const std::string& text) { return *this << std::string_view(text); }
+    template <std::size_t N>
+    freeform_line& operator<<(const fixed_text<N>& text)
+    {
+        return *this << text.view();
+    }
+    freeform_line& operator<<(std::int32_t value);
+    freeform_line& operator<<(std::int64_t value);
+    freeform_line& operator<<(std::int16_t value);
+    freeform_line& operator<<(std::int8_t value);
+    freeform_line& operator<<(float value);
+    freeform_line& operator<<(double value);
+    freeform_line& operator<<(bool value);
+    // A bare char would silently print as an integer; write it as a text.
+    freeform_line& operator<<(char) = delete;
 
-  // The rendered line, without its line end.
-  const std::string& text() const { return text_; }
+    // The rendered line, without its line end.
+    const std::string& text() const { return text_; }
 
- private:
-  void begin_item(bool is_text);
-  void append_number(std::string_view rendered);
+private:
+    void begin_item(bool is_text);
+    void append_number(std::string_view rendered);
 
-  std::string text_;
-  bool has_items_ = false;
-  bool last_was_text_ = false;
+    std::string text_;
+    bool has_items_ = false;
+    bool last_was_text_ = false;
 };
 
 // Renderings of single items, also used by the tests.

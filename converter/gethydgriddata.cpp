@@ -103,13 +103,11 @@ void allocate_segment_state()
 }
 
 // Reports one segment that cannot be placed and asks whether to skip it.
-void reject_segment(text_output_file& segment_errors, int4 iseg, const char* heading,
-                    const fixed_text<30>& shown_name)
+void reject_segment(text_output_file& segment_errors, int4 iseg, const char* heading, const fixed_text<30>& shown_name)
 {
     console::write(freeform_line() << heading << vars.numseg);
     console::write(freeform_line() << "    segment name is: " << shown_name);
-    segment_errors.write(freeform_line() << heading << vars.numseg << " with segment name:"
-                                         << removenuls(shown_name));
+    segment_errors.write(freeform_line() << heading << vars.numseg << " with segment name:" << removenuls(shown_name));
     vars.validseg(iseg) = 0;
     console::write(freeform_line() << "Enter 'Y' or 'y' to ignore this segment and continue");
     char answer = ' ';
@@ -120,18 +118,21 @@ void reject_segment(text_output_file& segment_errors, int4 iseg, const char* hea
 const char* parse_failure_heading(segment_parse_failure failure)
 {
     switch (failure) {
-    case segment_parse_failure::i_index: return "I index parsing failed for numseg=";
-    case segment_parse_failure::j_index: return "J index parsing failed for numseg=";
-    case segment_parse_failure::k_index: return "K index parsing failed for numseg=";
-    case segment_parse_failure::none: break;
+        case segment_parse_failure::i_index:
+            return "I index parsing failed for numseg=";
+        case segment_parse_failure::j_index:
+            return "J index parsing failed for numseg=";
+        case segment_parse_failure::k_index:
+            return "K index parsing failed for numseg=";
+        case segment_parse_failure::none:
+            break;
     }
     return "";
 }
 
 bool cell_inside_grid(const segment_cell& cell)
 {
-    return cell.i >= 1 && cell.i <= vars.im && cell.j >= 1 && cell.j <= vars.jm && cell.k >= 1 &&
-           cell.k <= vars.km;
+    return cell.i >= 1 && cell.i <= vars.im && cell.j >= 1 && cell.j <= vars.jm && cell.k >= 1 && cell.k <= vars.km;
 }
 
 void map_segment(segment_name_field& names, int4 handle, int4 iseg, text_output_file& segment_errors)

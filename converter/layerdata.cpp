@@ -44,8 +44,7 @@ void layerdata()
     std::error_code ignored;
     const bool from_layer_file = std::filesystem::exists(input_file_path(bentha_input.layerinpfile), ignored);
     if (!from_layer_file)
-        console::write(freeform_line() << "GVCLAYER input does not exist.  Assuming number of layers = "
-                                       << vars.km);
+        console::write(freeform_line() << "GVCLAYER input does not exist.  Assuming number of layers = " << vars.km);
 
     onebased_array<int4, 2> layers("array");
     layers.allocate(vars.im, vars.jm);

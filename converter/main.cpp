@@ -6,18 +6,19 @@
 #include "run_steps.h"
 #include "run_stop.h"
 
-int main() {
-  setpath();
-  readcontrolfile();
-  console::write(freeform_line() << "calling getHydGridData");
-  gethydgriddata();
-  console::write(freeform_line() << "calling convertInput");
-  convertinput();
-  console::write(freeform_line() << "calling tidewire_read");
-  tidewire_read();
-  console::write(freeform_line() << "calling timedata");
-  timedata();
-  console::write(freeform_line() << "calling modeldimtxt");
-  modeldimtxt();
-  stop_run(0);
+int main()
+{
+    setpath();
+    readcontrolfile();
+    console::write(freeform_line() << "calling getHydGridData");
+    gethydgriddata();
+    console::write(freeform_line() << "calling convertInput");
+    convertinput();
+    console::write(freeform_line() << "calling tidewire_read");
+    tidewire_read();
+    console::write(freeform_line() << "calling timedata");
+    timedata();
+    console::write(freeform_line() << "calling modeldimtxt");
+    modeldimtxt();
+    stop_run(0);
 }

@@ -25,18 +25,17 @@
 
 #include "precmod.h"
 
-void createnetcdffile(const std::string& filename, const std::string& varname, int4 im, int4 jm,
-                      int4 km, int4 tm, int4& ncid, int4& varid, int4& t_varid, int4 vardim,
-                      real4 fillval, const std::string& units);
+void createnetcdffile(const std::string& filename, const std::string& varname, int4 im, int4 jm, int4 km, int4 tm,
+                      int4& ncid, int4& varid, int4& t_varid, int4 vardim, real4 fillval, const std::string& units);
 
 // Writes tstamp into "Time" at the 1-based position tstampindex, then the
 // im x jm x km grid (I fastest) as time record tstampindex.
-void writetimestepdata3d(int4 ncid, int4 varid, int4 t_varid, int4 tstampindex, int4 im, int4 jm,
-                         int4 km, real8 tstamp, const real4* vararray);
+void writetimestepdata3d(int4 ncid, int4 varid, int4 t_varid, int4 tstampindex, int4 im, int4 jm, int4 km, real8 tstamp,
+                         const real4* vararray);
 
 // The same for an im x jm grid.
-void writetimestepdata2d(int4 ncid, int4 varid, int4 t_varid, int4 tstampindex, int4 im, int4 jm,
-                         real8 tstamp, const real4* vararray);
+void writetimestepdata2d(int4 ncid, int4 varid, int4 t_varid, int4 tstampindex, int4 im, int4 jm, real8 tstamp,
+                         const real4* vararray);
 
 void closenetcdffile(int4 ncid);
 

@@ -10,7 +10,5 @@ using real8 = double;
 using int4 = std::int32_t;
 using int8 = std::int64_t;
 
-static_assert(sizeof(real4) == 4 && std::numeric_limits<real4>::is_iec559,
-              "real4 must be an IEEE single");
-static_assert(sizeof(real8) == 8 && std::numeric_limits<real8>::is_iec559,
-              "real8 must be an IEEE double");
+static_assert(sizeof(real4) == 4 && std::numeric_limits<real4>::is_iec559, "real4 must be an IEEE single");
+static_assert(sizeof(real8) == 8 && std::numeric_limits<real8>::is_iec559, "real8 must be an IEEE double");

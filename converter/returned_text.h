@@ -28,25 +28,25 @@
 std::string_view text_before_nul(const char* buffer, std::size_t capacity);
 
 class date_text_buffer {
- public:
-  date_text_buffer() { chars_.fill('\0'); }
-  char* data() { return chars_.data(); }
-  std::string_view text() const { return text_before_nul(chars_.data(), chars_.size()); }
+public:
+    date_text_buffer() { chars_.fill('\0'); }
+    char* data() { return chars_.data(); }
+    std::string_view text() const { return text_before_nul(chars_.data(), chars_.size()); }
 
- private:
-  std::array<char, 72> chars_;
+private:
+    std::array<char, 72> chars_;
 };
 
 class file_text_buffer {
- public:
-  // Throws std::bad_alloc when no buffer of that size can be had.
-  explicit file_text_buffer(std::uintmax_t file_size);
-  char* data() { return buffer_.get(); }
-  std::string_view text() const { return text_before_nul(buffer_.get(), capacity_); }
+public:
+    // Throws std::bad_alloc when no buffer of that size can be had.
+    explicit file_text_buffer(std::uintmax_t file_size);
+    char* data() { return buffer_.get(); }
+    std::string_view text() const { return text_before_nul(buffer_.get(), capacity_); }
 
- private:
-  std::size_t capacity_;
-  std::unique_ptr<char[]> buffer_;
+private:
+    std::size_t capacity_;
+    std::unique_ptr<char[]> buffer_;
 };
 
 // The library's last-error text in the 256-character errstring field, as the

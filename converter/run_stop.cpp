@@ -4,8 +4,9 @@
 #include <cstdlib>
 #include <iostream>
 
-void stop_run(int exit_status) {
-  std::cout.flush();
-  std::fflush(nullptr);
-  std::exit(exit_status);
+void stop_run(int exit_status)
+{
+    std::cout.flush();
+    std::fflush(nullptr);
+    std::exit(exit_status);
 }

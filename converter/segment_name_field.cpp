@@ -39,4 +39,7 @@ int32_t segment_name_field::fetch(int32_t handle, int32_t segment_index)
     return error;
 }
 
-std::string segment_name_field::field() const { return std::string(buffer_.get(), length); }
+std::string segment_name_field::field() const
+{
+    return std::string(buffer_.get(), length);
+}

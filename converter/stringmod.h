@@ -12,6 +12,7 @@
 void removesp(char* text, std::size_t length);
 
 template <std::size_t N>
-void removesp(fixed_text<N>& text) {
-  removesp(text.data(), N);
+void removesp(fixed_text<N>& text)
+{
+    removesp(text.data(), N);
 }

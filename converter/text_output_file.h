@@ -26,29 +26,29 @@
 #include "precmod.h"
 
 class text_output_file {
- public:
-  enum class mode { replace, keep };
+public:
+    enum class mode { replace, keep };
 
-  text_output_file() = default;
-  text_output_file(const text_output_file&) = delete;
-  text_output_file& operator=(const text_output_file&) = delete;
-  ~text_output_file();
+    text_output_file() = default;
+    text_output_file(const text_output_file&) = delete;
+    text_output_file& operator=(const text_output_file&) = delete;
+    ~text_output_file();
 
-  int4 open(const std::string& path, mode how);
-  bool is_open() const { return open_; }
-  const std::string& path() const { return path_; }
+    int4 open(const std::string& path, mode how);
+    bool is_open() const { return open_; }
+    const std::string& path() const { return path_; }
 
-  void write(const freeform_line& line);
-  void write(const formatted_line& line);
-  // A line that is already rendered.
-  void write_line(std::string_view text);
+    void write(const freeform_line& line);
+    void write(const formatted_line& line);
+    // A line that is already rendered.
+    void write_line(std::string_view text);
 
-  void close();
+    void close();
 
- private:
-  void start_writing();
+private:
+    void start_writing();
 
-  std::string path_;
-  std::FILE* stream_ = nullptr;
-  bool open_ = false;
+    std::string path_;
+    std::FILE* stream_ = nullptr;
+    bool open_ = false;
 };

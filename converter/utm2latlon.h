@@ -10,18 +10,18 @@
 #include "precmod.h"
 
 struct utm2latlon_state {
-  int4 datumchoice = 0;              // which datum entry is used (1-based)
-  real4 datumeqrad[2] = {0, 0};      // equatorial radius, metres
-  real4 datumflat[2] = {0, 0};       // inverse flattening
-  real4 a = 0;                       // semi-major axis
-  real4 f = 0;                       // flattening
-  real4 b = 0;                       // semi-minor axis
-  real4 e = 0;                       // eccentricity
-  real4 k0 = 0;                      // scale on the central meridian
-  real4 pi = 0;
-  real4 drad = 0;                    // radians per degree
-  int4 utmz = 0;                     // UTM zone
-  real4 phi = 0;                     // working latitude, radians
+    int4 datumchoice = 0;          // which datum entry is used (1-based)
+    real4 datumeqrad[2] = {0, 0};  // equatorial radius, metres
+    real4 datumflat[2] = {0, 0};   // inverse flattening
+    real4 a = 0;                   // semi-major axis
+    real4 f = 0;                   // flattening
+    real4 b = 0;                   // semi-minor axis
+    real4 e = 0;                   // eccentricity
+    real4 k0 = 0;                  // scale on the central meridian
+    real4 pi = 0;
+    real4 drad = 0;  // radians per degree
+    int4 utmz = 0;   // UTM zone
+    real4 phi = 0;   // working latitude, radians
 };
 
 extern utm2latlon_state utm2latlon;

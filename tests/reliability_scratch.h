@@ -8,17 +8,17 @@
 #include <string>
 
 class reliability_scratch {
- public:
-  reliability_scratch();
-  ~reliability_scratch();
-  reliability_scratch(const reliability_scratch&) = delete;
-  reliability_scratch& operator=(const reliability_scratch&) = delete;
+public:
+    reliability_scratch();
+    ~reliability_scratch();
+    reliability_scratch(const reliability_scratch&) = delete;
+    reliability_scratch& operator=(const reliability_scratch&) = delete;
 
-  const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
 
- private:
-  std::filesystem::path previous_;
-  std::filesystem::path path_;
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
 };
 
 // Whole-file helpers for tests.

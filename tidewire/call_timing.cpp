@@ -31,11 +31,9 @@ std::map<const char*, call_times, name_order>* calls = nullptr;
 // ends, so the slot may keep the pointer until then.
 call_times* entry_for(timing_slot& slot) noexcept
 {
-    if (slot.period == period && slot.times)
-        return slot.times;
+    if (slot.period == period && slot.times) return slot.times;
     try {
-        if (!calls)
-            calls = new std::map<const char*, call_times, name_order>;
+        if (!calls) calls = new std::map<const char*, call_times, name_order>;
         slot.times = &(*calls)[slot.name];
         slot.period = period;
         return slot.times;
@@ -61,14 +59,12 @@ void timing_enter(timing_slot& slot) noexcept
         first_call_tick = now;
         running = true;
     }
-    if (call_times* times = entry_for(slot))
-        times->start_tick = now;
+    if (call_times* times = entry_for(slot)) times->start_tick = now;
 }
 
 void timing_exit(timing_slot& slot) noexcept
 {
-    if (call_times* times = entry_for(slot))
-        times->total_ms += GetTickCount() - times->start_tick;
+    if (call_times* times = entry_for(slot)) times->total_ms += GetTickCount() - times->start_tick;
 }
 
 void timing_report() noexcept
@@ -76,8 +72,7 @@ void timing_report() noexcept
     const uint32_t runtime = running ? GetTickCount() - first_call_tick : 0;
     uint32_t library = 0;
     if (calls) {
-        for (const auto& call : *calls)
-            library += call.second.total_ms;
+        for (const auto& call : *calls) library += call.second.total_ms;
     }
 
     char line[256];
@@ -91,8 +86,8 @@ void timing_report() noexcept
         for (const auto& call : *calls) {
             const uint32_t ms = call.second.total_ms;
             std::snprintf(line, sizeof line,
-                          "%s: %lu ms total (%.2g%% of total runtime, %.2g%% of tidewire library time)\n",
-                          call.first, static_cast<unsigned long>(ms), share(ms, runtime), share(ms, library));
+                          "%s: %lu ms total (%.2g%% of total runtime, %.2g%% of tidewire library time)\n", call.first,
+                          static_cast<unsigned long>(ms), share(ms, runtime), share(ms, library));
             log_write(line, std::strlen(line));
         }
     }

@@ -55,7 +55,8 @@ constexpr int32_t reallocate_compressed_segment_frame = 756;
 // Throws `failure` (one of the library's exception classes) with a text that
 // names the dataset unit.
 template <class failure>
-[[noreturn]] void throw_dataset_failure(int32_t line, const char* function, const std::string& message) {
+[[noreturn]] void throw_dataset_failure(int32_t line, const char* function, const std::string& message)
+{
     throw failure(exception_descriptor(tidewiredata_file_part, line, function, message));
 }
 

@@ -14,7 +14,8 @@ constexpr uint64_t int32_limit = static_cast<uint64_t>(std::numeric_limits<int32
 
 }  // namespace
 
-frame_buffers::result frame_buffers::reallocate(uint64_t values) {
+frame_buffers::result frame_buffers::reallocate(uint64_t values)
+{
     frame.reset();
     compressed.reset();
     size = 0;
@@ -25,8 +26,7 @@ frame_buffers::result frame_buffers::reallocate(uint64_t values) {
     if (values > int32_limit / 4) return result::size_too_large;
     const uint64_t new_size = values * 4;
     const uint64_t new_capacity = new_size + new_size / 10 + 20;
-    if (new_capacity + static_cast<uint64_t>(prefix_room) + trailing_room > int32_limit)
-        return result::size_too_large;
+    if (new_capacity + static_cast<uint64_t>(prefix_room) + trailing_room > int32_limit) return result::size_too_large;
 
     // calloc: large frames come from fresh zero pages, which are not touched
     // until values are set.

@@ -1,11 +1,13 @@
 #include "frame_codec.h"
 
-frame_codec::~frame_codec() {
+frame_codec::~frame_codec()
+{
     if (deflater_set_up) deflateEnd(&deflater);
     if (inflater_set_up) inflateEnd(&inflater);
 }
 
-bool frame_codec::deflater_for(int32_t level) {
+bool frame_codec::deflater_for(int32_t level)
+{
     // A reset stream starts exactly as a new one at the same level.
     if (deflater_set_up && level == deflater_level) return deflateReset(&deflater) == Z_OK;
     if (deflater_set_up) {
@@ -21,8 +23,9 @@ bool frame_codec::deflater_for(int32_t level) {
     return true;
 }
 
-bool frame_codec::compress(const unsigned char* source, uint32_t size, unsigned char* destination,
-                           uint32_t capacity, int32_t level, uint32_t& length) {
+bool frame_codec::compress(const unsigned char* source, uint32_t size, unsigned char* destination, uint32_t capacity,
+                           int32_t level, uint32_t& length)
+{
     if (!deflater_for(level)) return false;
     // One call with all the input and all the room, as compress2 makes it; a
     // stream that does not end here did not fit.
@@ -35,7 +38,8 @@ bool frame_codec::compress(const unsigned char* source, uint32_t size, unsigned 
     return true;
 }
 
-bool frame_codec::inflater_ready_for_stream() {
+bool frame_codec::inflater_ready_for_stream()
+{
     // Reset also after a stream that failed, which leaves the state in error.
     if (inflater_set_up) return inflateReset(&inflater) == Z_OK;
     inflater = z_stream{};
@@ -44,8 +48,8 @@ bool frame_codec::inflater_ready_for_stream() {
     return true;
 }
 
-bool frame_codec::uncompress(const unsigned char* source, uint32_t length, unsigned char* destination,
-                             uint32_t size) {
+bool frame_codec::uncompress(const unsigned char* source, uint32_t length, unsigned char* destination, uint32_t size)
+{
     if (!inflater_ready_for_stream()) return false;
     inflater.next_in = const_cast<unsigned char*>(source);
     inflater.avail_in = length;

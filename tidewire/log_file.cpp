@@ -26,12 +26,9 @@ bool write_translated(const char* text, std::size_t length)
     while (length > 0) {
         const void* newline = std::memchr(text, '\n', length);
         const std::size_t run = newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - text) : length;
-        if (run > 0 && std::fwrite(text, 1, run, log_stream) != run)
-            return false;
-        if (!newline)
-            break;
-        if (std::fwrite(platform_line_end, 1, line_end_length, log_stream) != line_end_length)
-            return false;
+        if (run > 0 && std::fwrite(text, 1, run, log_stream) != run) return false;
+        if (!newline) break;
+        if (std::fwrite(platform_line_end, 1, line_end_length, log_stream) != line_end_length) return false;
         text += run + 1;
         length -= run + 1;
     }
@@ -48,8 +45,6 @@ void log_write(const char* text, std::size_t length) noexcept
         log_stream = std::fopen("LOG.TXT", "wb");
         state = log_stream ? log_state::open : log_state::failed;
     }
-    if (state != log_state::open)
-        return;
-    if (!write_translated(text, length) || std::fflush(log_stream) != 0)
-        state = log_state::failed;
+    if (state != log_state::open) return;
+    if (!write_translated(text, length) || std::fflush(log_stream) != 0) state = log_state::failed;
 }

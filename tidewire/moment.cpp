@@ -19,10 +19,8 @@ std::int32_t low_32_bits(std::int64_t value)
 // counts on into the next month.
 std::int32_t day_number_of(std::int32_t year, std::int32_t month, std::int32_t day)
 {
-    if (year == 0 || year < -4713 || month < 1 || month > 12 || day < 1 || day > 31)
-        return 0;
-    if (year == -4713 && month == 1 && day == 1)
-        return 0;
+    if (year == 0 || year < -4713 || month < 1 || month > 12 || day < 1 || day > 31) return 0;
+    if (year == -4713 && month == 1 && day == 1) return 0;
 
     std::int64_t y = year > 0 ? std::int64_t{year} + 4800 : std::int64_t{year} + 4801;  // no year 0
     std::int64_t m;
@@ -39,15 +37,13 @@ std::int32_t day_number_of(std::int32_t year, std::int32_t month, std::int32_t d
 std::int64_t floor_divide(std::int64_t numerator, std::int64_t denominator)
 {
     std::int64_t quotient = numerator / denominator;
-    if (quotient * denominator > numerator)
-        quotient -= 1;
+    if (quotient * denominator > numerator) quotient -= 1;
     return quotient;
 }
 
 }  // namespace
 
-moment::moment()
-    : year(0), month(0), day(0), weekday(0), hour(0), minute(0), second(0), second_of_day(0), day_number(0)
+moment::moment() : year(0), month(0), day(0), weekday(0), hour(0), minute(0), second(0), second_of_day(0), day_number(0)
 {
 }
 
@@ -135,7 +131,6 @@ void moment::set_date_from_day_number()
         q += 1;
     }
     std::int64_t calendar_year = q - 4800;
-    if (calendar_year <= 0)
-        calendar_year -= 1;  // no year 0
+    if (calendar_year <= 0) calendar_year -= 1;  // no year 0
     year = low_32_bits(calendar_year);
 }

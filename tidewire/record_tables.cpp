@@ -42,8 +42,7 @@ void read_records(file_stream& stream, std::vector<Record>& table)
     // rest of the file cannot hold is damaged: refuse it before resizing.
     const std::int64_t left = stream.bytes_left();
     const std::uint64_t needed = std::uint64_t{count} * Record::min_encoded_size;
-    if (needed > static_cast<std::uint64_t>(left) || count > table.max_size())
-        throw table_count_exception(count, left);
+    if (needed > static_cast<std::uint64_t>(left) || count > table.max_size()) throw table_count_exception(count, left);
 
     // A table that starts empty (every table of a dataset being opened) is
     // built in one pass, each record read while its memory is at hand; the
@@ -58,14 +57,12 @@ void read_records(file_stream& stream, std::vector<Record>& table)
     stream.begin_buffered_reads();
     try {
         for (std::uint32_t i = 0; i < count; ++i) {
-            if (appending)
-                table.emplace_back();
+            if (appending) table.emplace_back();
             read_record(stream, table[i]);
         }
     } catch (...) {
         // Within the room reserved: the table ends up resized, as above.
-        if (appending)
-            table.resize(count);
+        if (appending) table.resize(count);
         stream.end_buffered_reads();
         throw;
     }
@@ -78,17 +75,16 @@ template <typename Record>
 void write_records(file_stream& stream, const std::vector<Record>& table)
 {
     if (table.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
-        throw output_exception(exception_descriptor(__FILE__, line_table_too_long, "write_table",
-                                                    "write_table : Table of " + std::to_string(table.size()) +
-                                                        " records is too long to store"));
+        throw output_exception(exception_descriptor(
+            __FILE__, line_table_too_long, "write_table",
+            "write_table : Table of " + std::to_string(table.size()) + " records is too long to store"));
     // Gathered, so that the file gets large blocks rather than one system
     // call per item; a failure part-way still leaves in the file what came
     // before it.
     stream.begin_gathered_writes();
     try {
         write_value(stream, static_cast<std::int32_t>(table.size()));
-        for (const persistent_object& record : table)
-            record.write(stream);
+        for (const persistent_object& record : table) record.write(stream);
     } catch (...) {
         stream.end_gathered_writes();
         throw;

@@ -22,21 +22,22 @@ constexpr const char* constructor_name = "tidewire_data::tidewire_data";
 constexpr int32_t segment_stream_prefix = 8;
 constexpr int32_t flow_stream_prefix = 4;
 
-int32_t clock_seconds() {
+int32_t clock_seconds()
+{
     // The file keeps 32 bits; later clocks wrap as the stored field does.
     return static_cast<int32_t>(static_cast<uint32_t>(std::time(nullptr)));
 }
 
-[[noreturn]] void reject_file(const std::string& message) {
-    throw_dataset_failure<tidewire_cannot_open_exception>(dataset_line::cannot_open, constructor_name,
-                                                          message);
+[[noreturn]] void reject_file(const std::string& message)
+{
+    throw_dataset_failure<tidewire_cannot_open_exception>(dataset_line::cannot_open, constructor_name, message);
 }
 
 }  // namespace
 
 tidewire_data::tidewire_data(const std::string& file_name, int32_t access_mode)
-    : mode(access_mode), version(format_version), segment_side(segment_stream_prefix),
-      flow_side(flow_stream_prefix) {
+    : mode(access_mode), version(format_version), segment_side(segment_stream_prefix), flow_side(flow_stream_prefix)
+{
     if (mode != 0 && mode != 1)
         throw_dataset_failure<tidewire_cannot_open_exception>(dataset_line::invalid_mode, constructor_name,
                                                               "Invalid access mode specified");
@@ -55,8 +56,8 @@ tidewire_data::tidewire_data(const std::string& file_name, int32_t access_mode)
         try {
             write_value(file, int64_t{0});
         } catch (const persistence_exception& failure) {
-            throw_dataset_failure<tidewire_cannot_open_exception>(dataset_line::placeholder_write,
-                                                                  constructor_name, failure.what());
+            throw_dataset_failure<tidewire_cannot_open_exception>(dataset_line::placeholder_write, constructor_name,
+                                                                  failure.what());
         }
         return;
     }
@@ -65,7 +66,8 @@ tidewire_data::tidewire_data(const std::string& file_name, int32_t access_mode)
 
 tidewire_data::~tidewire_data() = default;
 
-void tidewire_data::read_file() {
+void tidewire_data::read_file()
+{
     try {
         read_header_block();
         reallocate_flow_buffers();
@@ -85,7 +87,8 @@ void tidewire_data::read_file() {
     }
 }
 
-void tidewire_data::read_header_block() {
+void tidewire_data::read_header_block()
+{
     int64_t offset = 0;
     try {
         read_value(file, offset);
@@ -122,7 +125,8 @@ void tidewire_data::read_header_block() {
                     " moments cannot fit before the header block");
 }
 
-void tidewire_data::read_header_fields() {
+void tidewire_data::read_header_fields()
+{
     // Each read throws input_exception when the block ends early.
     read_value(file, version);
     read_value(file, time_stamp);
@@ -144,7 +148,8 @@ void tidewire_data::read_header_fields() {
     if (static_cast<uint32_t>(version) >= first_version_with_end_time) read_value(file, end_time);
 }
 
-void tidewire_data::write_header() {
+void tidewire_data::write_header()
+{
     if (mode == 0) {
         file.close();
         return;

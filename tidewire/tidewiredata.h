@@ -61,16 +61,15 @@ public:
 
     // Moments: month, day, year, hour, minute, second, elapsed days and the
     // date-time text "m/d/y h:mm:ss".
-    void setseedmoment(int32_t month, int32_t day, int32_t year, int32_t hour, int32_t minute,
-                       int32_t second);
-    void getseedmoment(int32_t& month, int32_t& day, int32_t& year, int32_t& hour, int32_t& minute,
-                       int32_t& second, float& elapsed_days, char* text) const;
-    void getcurrentmoment(int32_t& month, int32_t& day, int32_t& year, int32_t& hour,
-                          int32_t& minute, int32_t& second, float& elapsed_days, char* text) const;
-    void getendmoment(int32_t& month, int32_t& day, int32_t& year, int32_t& hour, int32_t& minute,
+    void setseedmoment(int32_t month, int32_t day, int32_t year, int32_t hour, int32_t minute, int32_t second);
+    void getseedmoment(int32_t& month, int32_t& day, int32_t& year, int32_t& hour, int32_t& minute, int32_t& second,
+                       float& elapsed_days, char* text) const;
+    void getcurrentmoment(int32_t& month, int32_t& day, int32_t& year, int32_t& hour, int32_t& minute, int32_t& second,
+                          float& elapsed_days, char* text) const;
+    void getendmoment(int32_t& month, int32_t& day, int32_t& year, int32_t& hour, int32_t& minute, int32_t& second,
+                      float& elapsed_days, char* text) const;
+    void getnthmoment(int32_t n, int32_t& month, int32_t& day, int32_t& year, int32_t& hour, int32_t& minute,
                       int32_t& second, float& elapsed_days, char* text) const;
-    void getnthmoment(int32_t n, int32_t& month, int32_t& day, int32_t& year, int32_t& hour,
-                      int32_t& minute, int32_t& second, float& elapsed_days, char* text) const;
 
     // Counts, names and types.  A count setter resizes its table and then
     // resizes that side's frame buffers (the current values must be set again).
@@ -141,8 +140,7 @@ private:
         bool next_head_read = false;
     };
     frame_streams read_frame_streams(int32_t frame_number);
-    void inflate_frame(frame_buffers& side, int32_t compressed_length, int32_t frame_number,
-                       const char* side_name);
+    void inflate_frame(frame_buffers& side, int32_t compressed_length, int32_t frame_number, const char* side_name);
     // The position in the table of a caller's index; throws 517 at `line`.
     uint32_t table_index(int32_t index, std::size_t count, int32_t line, const char* function) const;
     // The byte offset of one constituent's run of values in a side's frame.

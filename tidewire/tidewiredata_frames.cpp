@@ -17,13 +17,15 @@ namespace {
 
 constexpr const char* momentcomplete_name = "tidewire_data::momentcomplete";
 
-void encode_float32_le(unsigned char* out, float value) {
+void encode_float32_le(unsigned char* out, float value)
+{
     uint32_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     encode_uint32_le(out, bits);
 }
 
-float decode_float32_le(const unsigned char* in) {
+float decode_float32_le(const unsigned char* in)
+{
     const uint32_t bits = decode_uint32_le(in);
     float value = 0.0f;
     std::memcpy(&value, &bits, sizeof value);
@@ -32,13 +34,15 @@ float decode_float32_le(const unsigned char* in) {
 
 // Compresses the side's frame behind its prefix room; false when zlib fails
 // (a bad level, or a side without buffers).
-bool compress_frame(frame_codec& codec, frame_buffers& side, int32_t level, uint32_t& compressed_length) {
+bool compress_frame(frame_codec& codec, frame_buffers& side, int32_t level, uint32_t& compressed_length)
+{
     if (!side.allocated()) return false;
     return codec.compress(side.frame_bytes(), static_cast<uint32_t>(side.frame_size()), side.stream(),
                           static_cast<uint32_t>(side.compressed_capacity()), level, compressed_length);
 }
 
-[[noreturn]] void reject_frame(int32_t frame_number, const std::string& problem) {
+[[noreturn]] void reject_frame(int32_t frame_number, const std::string& problem)
+{
     throw_dataset_failure<tidewire_compression_exception>(
         dataset_line::frame_load, momentcomplete_name,
         "Damaged frame " + std::to_string(frame_number) + " in the linkage file: " + problem);
@@ -46,14 +50,16 @@ bool compress_frame(frame_codec& codec, frame_buffers& side, int32_t level, uint
 
 }  // namespace
 
-void tidewire_data::momentcomplete() {
+void tidewire_data::momentcomplete()
+{
     if (mode == 1)
         write_frame();
     else
         load_frame();
 }
 
-void tidewire_data::write_frame() {
+void tidewire_data::write_frame()
+{
     // Both streams are compressed before anything is written, so that a
     // failed completion leaves the file and the dataset as they were.
     uint32_t segment_length = 0;
@@ -95,7 +101,8 @@ void tidewire_data::write_frame() {
     compression_factor = ratio_sum / static_cast<float>(frame_count);
 }
 
-void tidewire_data::load_frame() {
+void tidewire_data::load_frame()
+{
     // After the last frame a completion does nothing and the last frame stays.
     if (static_cast<uint32_t>(frame_count) >= static_cast<uint32_t>(num_moments)) return;
     const int32_t frame_number = frame_count + 1;
@@ -124,7 +131,8 @@ void tidewire_data::load_frame() {
     }
 }
 
-tidewire_data::frame_streams tidewire_data::read_frame_streams(int32_t frame_number) {
+tidewire_data::frame_streams tidewire_data::read_frame_streams(int32_t frame_number)
+{
     frame_streams streams;
     const int64_t frame_start = next_frame_offset;
     if (header_offset - frame_start < 12) reject_frame(frame_number, "it runs past the header block");
@@ -160,9 +168,10 @@ tidewire_data::frame_streams tidewire_data::read_frame_streams(int32_t frame_num
 }
 
 void tidewire_data::inflate_frame(frame_buffers& side, int32_t compressed_length, int32_t frame_number,
-                                  const char* side_name) {
+                                  const char* side_name)
+{
     if (!codec.uncompress(side.stream(), static_cast<uint32_t>(compressed_length), side.frame_bytes(),
                           static_cast<uint32_t>(side.frame_size())))
-        reject_frame(frame_number, std::string("the ") + side_name + " stream does not inflate to the " + side_name +
-                                       " frame size");
+        reject_frame(frame_number,
+                     std::string("the ") + side_name + " stream does not inflate to the " + side_name + " frame size");
 }

@@ -11,8 +11,7 @@ trace_block::trace_block(const char* name) noexcept
 
 trace_block& trace_block::line(const char* label, const char* value, const char* after_value) noexcept
 {
-    if (!complete)
-        return *this;
+    if (!complete) return *this;
     try {
         block += label;
         block += value;
@@ -60,6 +59,5 @@ trace_block& trace_block::array(const char* label) noexcept
 
 void trace_block::write() noexcept
 {
-    if (complete)
-        log_write(block);
+    if (complete) log_write(block);
 }

@@ -31,8 +31,7 @@ void _twsetlasterror(const char* message)
     static timing_slot slot{"twsetlasterror"};
     const call_timer timer(slot);
     last_error.set(message);
-    if (tracing())
-        trace_block(slot.name).text("\t(in) message = ", message).write();
+    if (tracing()) trace_block(slot.name).text("\t(in) message = ", message).write();
 }
 
 void _twgetlasterror(char* message)
@@ -41,8 +40,7 @@ void _twgetlasterror(char* message)
     const call_timer timer(slot);
     const char* text = last_error.get();
     std::memcpy(message, text, std::strlen(text) + 1);
-    if (tracing())
-        trace_block(slot.name).text("\t(out) message = ", message).write();
+    if (tracing()) trace_block(slot.name).text("\t(out) message = ", message).write();
 }
 
 void _twopen(const char* tw_filename, const int32_t* tw_mode, int32_t* tw_handle, int32_t* tw_error)

@@ -9,14 +9,12 @@
 
 using namespace twapi;
 
-void _twsetflowpath(const int32_t* tw_handle, const int32_t* flow_index, const int32_t* from_seg,
-                    const int32_t* to_seg, const int32_t* direction, int32_t* tw_error)
+void _twsetflowpath(const int32_t* tw_handle, const int32_t* flow_index, const int32_t* from_seg, const int32_t* to_seg,
+                    const int32_t* direction, int32_t* tw_error)
 {
     static timing_slot slot{"twsetflowpath"};
     const call_timer timer(slot);
-    run_protected(tw_error, [&] {
-        dataset_for(tw_handle).setflowpath(*flow_index, *from_seg, *to_seg, *direction);
-    });
+    run_protected(tw_error, [&] { dataset_for(tw_handle).setflowpath(*flow_index, *from_seg, *to_seg, *direction); });
     if (tracing()) {
         trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
@@ -33,9 +31,7 @@ void _twgetflowpath(const int32_t* tw_handle, const int32_t* flow_index, int32_t
 {
     static timing_slot slot{"twgetflowpath"};
     const call_timer timer(slot);
-    run_protected(tw_error, [&] {
-        dataset_for(tw_handle).getflowpath(*flow_index, *from_seg, *to_seg, *direction);
-    });
+    run_protected(tw_error, [&] { dataset_for(tw_handle).getflowpath(*flow_index, *from_seg, *to_seg, *direction); });
     if (tracing()) {
         trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
@@ -47,8 +43,7 @@ void _twgetflowpath(const int32_t* tw_handle, const int32_t* flow_index, int32_t
     }
 }
 
-void _twsetflowinfo(const int32_t* tw_handle, const int32_t* fpconstindex, const float* values,
-                    int32_t* tw_error)
+void _twsetflowinfo(const int32_t* tw_handle, const int32_t* fpconstindex, const float* values, int32_t* tw_error)
 {
     static timing_slot slot{"twsetflowinfo"};
     const call_timer timer(slot);
@@ -78,8 +73,7 @@ void _twgetflowinfo(const int32_t* tw_handle, const int32_t* fpconstindex, float
     }
 }
 
-void _twsetseginfo(const int32_t* tw_handle, const int32_t* segconstindex, const float* values,
-                   int32_t* tw_error)
+void _twsetseginfo(const int32_t* tw_handle, const int32_t* segconstindex, const float* values, int32_t* tw_error)
 {
     static timing_slot slot{"twsetseginfo"};
     const call_timer timer(slot);

@@ -65,8 +65,7 @@ void _twgetcreator(const int32_t* tw_handle, int32_t* tw_creator, int32_t* tw_er
     }
 }
 
-void _twadddescription(const int32_t* tw_handle, const int32_t* id, const char* description,
-                       int32_t* tw_error)
+void _twadddescription(const int32_t* tw_handle, const int32_t* id, const char* description, int32_t* tw_error)
 {
     static timing_slot slot{"twadddescription"};
     const call_timer timer(slot);
@@ -100,9 +99,8 @@ void _twgetdescription(const int32_t* tw_handle, const int32_t* desc_index, int3
 {
     static timing_slot slot{"twgetdescription"};
     const call_timer timer(slot);
-    const bool written = run_protected(tw_error, [&] {
-        dataset_for(tw_handle).getdescription(*desc_index, *id, description);
-    });
+    const bool written =
+        run_protected(tw_error, [&] { dataset_for(tw_handle).getdescription(*desc_index, *id, description); });
     if (tracing()) {
         trace_block(slot.name)
             .integer("\t(in)  tw_handle   = ", tw_handle)
@@ -119,9 +117,8 @@ void _twsetseedmoment(const int32_t* tw_handle, const int32_t* month, const int3
 {
     static timing_slot slot{"twsetseedmoment"};
     const call_timer timer(slot);
-    run_protected(tw_error, [&] {
-        dataset_for(tw_handle).setseedmoment(*month, *day, *year, *hour, *minute, *second);
-    });
+    run_protected(tw_error,
+                  [&] { dataset_for(tw_handle).setseedmoment(*month, *day, *year, *hour, *minute, *second); });
     if (tracing()) {
         trace_block(slot.name)
             .integer("\t(in)  tw_handle    = ", tw_handle)
@@ -137,14 +134,12 @@ void _twsetseedmoment(const int32_t* tw_handle, const int32_t* month, const int3
 }
 
 void _twgetseedmoment(const int32_t* tw_handle, int32_t* month, int32_t* day, int32_t* year, int32_t* hour,
-                      int32_t* minute, int32_t* second, float* elapsed_days, char* description,
-                      int32_t* tw_error)
+                      int32_t* minute, int32_t* second, float* elapsed_days, char* description, int32_t* tw_error)
 {
     static timing_slot slot{"twgetseedmoment"};
     const call_timer timer(slot);
     const bool written = run_protected(tw_error, [&] {
-        dataset_for(tw_handle).getseedmoment(*month, *day, *year, *hour, *minute, *second, *elapsed_days,
-                                             description);
+        dataset_for(tw_handle).getseedmoment(*month, *day, *year, *hour, *minute, *second, *elapsed_days, description);
     });
     if (tracing()) {
         trace_block(slot.name)
@@ -163,14 +158,12 @@ void _twgetseedmoment(const int32_t* tw_handle, int32_t* month, int32_t* day, in
 }
 
 void _twgetendmoment(const int32_t* tw_handle, int32_t* month, int32_t* day, int32_t* year, int32_t* hour,
-                     int32_t* minute, int32_t* second, float* elapsed_days, char* description,
-                     int32_t* tw_error)
+                     int32_t* minute, int32_t* second, float* elapsed_days, char* description, int32_t* tw_error)
 {
     static timing_slot slot{"twgetendmoment"};
     const call_timer timer(slot);
     const bool written = run_protected(tw_error, [&] {
-        dataset_for(tw_handle).getendmoment(*month, *day, *year, *hour, *minute, *second, *elapsed_days,
-                                            description);
+        dataset_for(tw_handle).getendmoment(*month, *day, *year, *hour, *minute, *second, *elapsed_days, description);
     });
     if (tracing()) {
         trace_block(slot.name)
@@ -188,15 +181,15 @@ void _twgetendmoment(const int32_t* tw_handle, int32_t* month, int32_t* day, int
     }
 }
 
-void _twgetnthmoment(const int32_t* tw_handle, const int32_t* moment_index, int32_t* month, int32_t* day,
-                     int32_t* year, int32_t* hour, int32_t* minute, int32_t* second, float* elapsed_days,
-                     char* description, int32_t* tw_error)
+void _twgetnthmoment(const int32_t* tw_handle, const int32_t* moment_index, int32_t* month, int32_t* day, int32_t* year,
+                     int32_t* hour, int32_t* minute, int32_t* second, float* elapsed_days, char* description,
+                     int32_t* tw_error)
 {
     static timing_slot slot{"twgetnthmoment"};
     const call_timer timer(slot);
     const bool written = run_protected(tw_error, [&] {
-        dataset_for(tw_handle).getnthmoment(*moment_index, *month, *day, *year, *hour, *minute, *second,
-                                            *elapsed_days, description);
+        dataset_for(tw_handle).getnthmoment(*moment_index, *month, *day, *year, *hour, *minute, *second, *elapsed_days,
+                                            description);
     });
     if (tracing()) {
         trace_block(slot.name)
@@ -216,8 +209,7 @@ void _twgetnthmoment(const int32_t* tw_handle, const int32_t* moment_index, int3
 }
 
 void _twgetcurrentmoment(const int32_t* tw_handle, int32_t* month, int32_t* day, int32_t* year, int32_t* hour,
-                         int32_t* minute, int32_t* second, float* elapsed_days, char* description,
-                         int32_t* tw_error)
+                         int32_t* minute, int32_t* second, float* elapsed_days, char* description, int32_t* tw_error)
 {
     static timing_slot slot{"twgetcurrentmoment"};
     const call_timer timer(slot);

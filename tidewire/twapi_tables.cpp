@@ -37,8 +37,7 @@ void _twgetnumsegments(const int32_t* tw_handle, int32_t* numsegs, int32_t* tw_e
     }
 }
 
-void _twsetsegname(const int32_t* tw_handle, const int32_t* segment_index, const char* segment_name,
-                   int32_t* tw_error)
+void _twsetsegname(const int32_t* tw_handle, const int32_t* segment_index, const char* segment_name, int32_t* tw_error)
 {
     static timing_slot slot{"twsetsegname"};
     const call_timer timer(slot);
@@ -53,14 +52,12 @@ void _twsetsegname(const int32_t* tw_handle, const int32_t* segment_index, const
     }
 }
 
-void _twgetsegname(const int32_t* tw_handle, const int32_t* segment_index, char* segment_name,
-                   int32_t* tw_error)
+void _twgetsegname(const int32_t* tw_handle, const int32_t* segment_index, char* segment_name, int32_t* tw_error)
 {
     static timing_slot slot{"twgetsegname"};
     const call_timer timer(slot);
-    const bool written = run_protected(tw_error, [&] {
-        dataset_for(tw_handle).getsegname(*segment_index, segment_name);
-    });
+    const bool written =
+        run_protected(tw_error, [&] { dataset_for(tw_handle).getsegname(*segment_index, segment_name); });
     if (tracing()) {
         trace_block(slot.name)
             .integer("\t(in)  tw_handle     = ", tw_handle)
@@ -155,8 +152,7 @@ void _twgetnumfpconsts(const int32_t* tw_handle, int32_t* numfpc, int32_t* tw_er
     }
 }
 
-void _twsetsegconsttype(const int32_t* tw_handle, const int32_t* sc_index, const int32_t* sc_type,
-                        int32_t* tw_error)
+void _twsetsegconsttype(const int32_t* tw_handle, const int32_t* sc_index, const int32_t* sc_type, int32_t* tw_error)
 {
     static timing_slot slot{"twsetsegconsttype"};
     const call_timer timer(slot);
@@ -171,8 +167,7 @@ void _twsetsegconsttype(const int32_t* tw_handle, const int32_t* sc_index, const
     }
 }
 
-void _twgetsegconsttype(const int32_t* tw_handle, const int32_t* sc_index, int32_t* sc_type,
-                        int32_t* tw_error)
+void _twgetsegconsttype(const int32_t* tw_handle, const int32_t* sc_index, int32_t* sc_type, int32_t* tw_error)
 {
     static timing_slot slot{"twgetsegconsttype"};
     const call_timer timer(slot);
@@ -187,8 +182,7 @@ void _twgetsegconsttype(const int32_t* tw_handle, const int32_t* sc_index, int32
     }
 }
 
-void _twsetfpconsttype(const int32_t* tw_handle, const int32_t* fp_index, const int32_t* fp_type,
-                       int32_t* tw_error)
+void _twsetfpconsttype(const int32_t* tw_handle, const int32_t* fp_index, const int32_t* fp_type, int32_t* tw_error)
 {
     static timing_slot slot{"twsetfpconsttype"};
     const call_timer timer(slot);

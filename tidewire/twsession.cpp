@@ -17,8 +17,7 @@ constexpr int32_t close_line = 62;
 
 [[noreturn]] void throw_unknown_dataset(int32_t line, const char* function, int32_t handle)
 {
-    throw tidewire_unknown_dataset_exception(
-        exception_descriptor(__FILE__, line, function, std::to_string(handle)));
+    throw tidewire_unknown_dataset_exception(exception_descriptor(__FILE__, line, function, std::to_string(handle)));
 }
 
 }  // namespace
@@ -27,8 +26,7 @@ tidewire_session::tidewire_session() = default;
 
 tidewire_session::~tidewire_session()
 {
-    while (!datasets.empty())
-        datasets.erase(datasets.begin());
+    while (!datasets.empty()) datasets.erase(datasets.begin());
 }
 
 int32_t tidewire_session::open(const char* file_name, int32_t mode)
@@ -48,8 +46,8 @@ int32_t tidewire_session::open(const char* file_name, int32_t mode)
     try {
         datasets.emplace(handle, std::move(dataset));
     } catch (const std::bad_alloc& failure) {
-        throw tidewire_memory_exhausted_exception(exception_descriptor(
-            __FILE__, table_entry_allocation_line, "tidewire_session::open", failure.what()));
+        throw tidewire_memory_exhausted_exception(
+            exception_descriptor(__FILE__, table_entry_allocation_line, "tidewire_session::open", failure.what()));
     }
     ++next_handle;
     return handle;
@@ -58,16 +56,14 @@ int32_t tidewire_session::open(const char* file_name, int32_t mode)
 tidewire_data& tidewire_session::writer(int32_t handle) const
 {
     const auto entry = datasets.find(handle);
-    if (entry == datasets.end())
-        throw_unknown_dataset(lookup_line, "tidewire_session::writer", handle);
+    if (entry == datasets.end()) throw_unknown_dataset(lookup_line, "tidewire_session::writer", handle);
     return *entry->second;
 }
 
 void tidewire_session::close(int32_t handle)
 {
     const auto entry = datasets.find(handle);
-    if (entry == datasets.end())
-        throw_unknown_dataset(close_line, "tidewire_session::close", handle);
+    if (entry == datasets.end()) throw_unknown_dataset(close_line, "tidewire_session::close", handle);
     entry->second->write_header();
     datasets.erase(entry);
 }

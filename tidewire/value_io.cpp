@@ -22,17 +22,17 @@ void read_item(file_stream& stream, std::uint8_t* bytes, std::uint32_t size)
 {
     // The caller decodes only after a whole item arrived.
     if (!stream.read_fully(bytes, size))
-        throw input_exception(exception_descriptor(
-            __FILE__, line_item_not_read, "read_value",
-            "read_value : File ends before the " + std::to_string(size) + "-byte item"));
+        throw input_exception(
+            exception_descriptor(__FILE__, line_item_not_read, "read_value",
+                                 "read_value : File ends before the " + std::to_string(size) + "-byte item"));
 }
 
 void write_item(file_stream& stream, const std::uint8_t* bytes, std::uint32_t size)
 {
     if (!stream.write_fully(bytes, size))
-        throw output_exception(exception_descriptor(
-            __FILE__, line_item_not_written, "write_value",
-            "write_value : Write of the " + std::to_string(size) + "-byte item failed"));
+        throw output_exception(
+            exception_descriptor(__FILE__, line_item_not_written, "write_value",
+                                 "write_value : Write of the " + std::to_string(size) + "-byte item failed"));
 }
 
 }  // namespace
@@ -63,11 +63,9 @@ void read_value(file_stream& stream, moment& value)
 {
     std::uint8_t bytes[moment_size];
     read_item(stream, bytes, sizeof bytes);
-    std::int32_t* const fields[] = {&value.year,   &value.month,  &value.day,
-                                    &value.weekday, &value.hour,  &value.minute,
-                                    &value.second, &value.second_of_day, &value.day_number};
-    for (std::uint32_t i = 0; i < 9; ++i)
-        *fields[i] = decode_int32_le(bytes + 4 * i);
+    std::int32_t* const fields[] = {&value.year,   &value.month,  &value.day,           &value.weekday,   &value.hour,
+                                    &value.minute, &value.second, &value.second_of_day, &value.day_number};
+    for (std::uint32_t i = 0; i < 9; ++i) *fields[i] = decode_int32_le(bytes + 4 * i);
 }
 
 void write_value(file_stream& stream, std::int32_t value)
@@ -95,11 +93,9 @@ void write_value(file_stream& stream, std::int64_t value)
 
 void write_value(file_stream& stream, const moment& value)
 {
-    const std::int32_t fields[] = {value.year,   value.month,  value.day,
-                                   value.weekday, value.hour,  value.minute,
-                                   value.second, value.second_of_day, value.day_number};
+    const std::int32_t fields[] = {value.year,   value.month,  value.day,           value.weekday,   value.hour,
+                                   value.minute, value.second, value.second_of_day, value.day_number};
     std::uint8_t bytes[moment_size];
-    for (std::uint32_t i = 0; i < 9; ++i)
-        encode_int32_le(bytes + 4 * i, fields[i]);
+    for (std::uint32_t i = 0; i < 9; ++i) encode_int32_le(bytes + 4 * i, fields[i]);
     write_item(stream, bytes, sizeof bytes);
 }

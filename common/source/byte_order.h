@@ -27,8 +27,7 @@ inline void encode_int32_le(std::uint8_t* out, std::int32_t value)
 inline std::int32_t decode_int32_le(const std::uint8_t* in)
 {
     const std::uint32_t bits = decode_uint32_le(in);
-    if (bits <= 0x7FFFFFFFu)
-        return static_cast<std::int32_t>(bits);
+    if (bits <= 0x7FFFFFFFu) return static_cast<std::int32_t>(bits);
     return -static_cast<std::int32_t>(~bits) - 1;
 }
 
@@ -44,8 +43,7 @@ inline std::int64_t decode_int64_le(const std::uint8_t* in)
 {
     const std::uint64_t bits =
         static_cast<std::uint64_t>(decode_uint32_le(in)) | (static_cast<std::uint64_t>(decode_uint32_le(in + 4)) << 32);
-    if (bits <= 0x7FFFFFFFFFFFFFFFull)
-        return static_cast<std::int64_t>(bits);
+    if (bits <= 0x7FFFFFFFFFFFFFFFull) return static_cast<std::int64_t>(bits);
     return -static_cast<std::int64_t>(~bits) - 1;
 }
 

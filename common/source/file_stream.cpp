@@ -60,8 +60,7 @@ void file_stream::open(const std::string& name, std::uint8_t mode)
 void file_stream::close()
 {
     stop_buffering();
-    if (handle == INVALID_HANDLE_VALUE)
-        return;
+    if (handle == INVALID_HANDLE_VALUE) return;
     CloseHandle(handle);
     handle = INVALID_HANDLE_VALUE;
 }
@@ -79,10 +78,8 @@ bool file_stream::read(void* buffer, std::uint32_t n)
 bool file_stream::write(const void* buffer, std::uint32_t n)
 {
     // A write takes the position of the bytes consumed, not of the window.
-    if (buffered_reads && !leave_window())
-        return false;
-    if (gathered_writes)
-        return write_fully(buffer, n);
+    if (buffered_reads && !leave_window()) return false;
+    if (gathered_writes) return write_fully(buffer, n);
     DWORD transferred = 0;
     return WriteFile(handle, buffer, n, &transferred, nullptr) != FALSE;
 }
@@ -100,8 +97,7 @@ bool file_stream::read_fully_unwindowed(void* buffer, std::uint32_t n)
 bool file_stream::write_fully(const void* buffer, std::uint32_t n)
 {
     // A write takes the position of the bytes consumed, not of the window.
-    if (buffered_reads && !leave_window())
-        return false;
+    if (buffered_reads && !leave_window()) return false;
     if (gathered_writes) {
         try {
             const auto* bytes = static_cast<const unsigned char*>(buffer);
@@ -118,21 +114,17 @@ bool file_stream::write_fully(const void* buffer, std::uint32_t n)
 
 std::int64_t file_stream::get_offset()
 {
-    if (buffered_reads)
-        return window_end_offset - static_cast<std::int64_t>(window_left());
+    if (buffered_reads) return window_end_offset - static_cast<std::int64_t>(window_left());
     std::int64_t position = -1;
-    if (!MySetFilePointer(handle, 0, &position, FILE_CURRENT))
-        return position;
-    if (gathered_writes)
-        return position + static_cast<std::int64_t>(gathered.size());
+    if (!MySetFilePointer(handle, 0, &position, FILE_CURRENT)) return position;
+    if (gathered_writes) return position + static_cast<std::int64_t>(gathered.size());
     return position;
 }
 
 void file_stream::set_offset(std::int64_t offset)
 {
     // What was gathered belongs at the old position.
-    if (gathered_writes)
-        write_gathered();
+    if (gathered_writes) write_gathered();
     if (!MySetFilePointer(handle, offset, nullptr, FILE_BEGIN))
         throw seek_exception(
             exception_descriptor(__FILE__, line_seek_failed, "file_stream::set_offset", "MySetFilePointer failed"));
@@ -144,14 +136,11 @@ void file_stream::set_offset(std::int64_t offset)
 
 std::int64_t file_stream::bytes_left_of_handle()
 {
-    if (gathered_writes)
-        write_gathered();
+    if (gathered_writes) write_gathered();
     std::int64_t position = -1;
-    if (!MySetFilePointer(handle, 0, &position, FILE_CURRENT))
-        return 0;
+    if (!MySetFilePointer(handle, 0, &position, FILE_CURRENT)) return 0;
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(handle, &size) == FALSE || size.QuadPart <= position)
-        return 0;
+    if (GetFileSizeEx(handle, &size) == FALSE || size.QuadPart <= position) return 0;
     return size.QuadPart - position;
 }
 
@@ -165,8 +154,7 @@ void file_stream::begin_buffered_reads()
     // unknown, the stream simply stays unbuffered.
     std::int64_t position = -1;
     LARGE_INTEGER size{};
-    if (!MySetFilePointer(handle, 0, &position, FILE_CURRENT) || GetFileSizeEx(handle, &size) == FALSE)
-        return;
+    if (!MySetFilePointer(handle, 0, &position, FILE_CURRENT) || GetFileSizeEx(handle, &size) == FALSE) return;
     try {
         window.reserve(window_capacity);
     } catch (const std::bad_alloc&) {
@@ -217,13 +205,11 @@ bool file_stream::end_gathered_writes()
 
 const unsigned char* file_stream::peek_after_refill(std::uint32_t n)
 {
-    if (!buffered_reads || n > window_capacity)
-        return nullptr;
+    if (!buffered_reads || n > window_capacity) return nullptr;
     // The unread rest moves to the front, and the file fills the window
     // behind it: the bytes asked for end up in one piece.
     const std::size_t unread = window_left();
-    if (unread != 0 && window_position != 0)
-        std::memmove(window.data(), window.data() + window_position, unread);
+    if (unread != 0 && window_position != 0) std::memmove(window.data(), window.data() + window_position, unread);
     window.resize(unread);
     window_position = 0;
     while (window.size() < n) {
@@ -231,13 +217,11 @@ const unsigned char* file_stream::peek_after_refill(std::uint32_t n)
         // Within the capacity reserved at the start: no allocation.
         window.resize(window_capacity);
         DWORD filled = 0;
-        const bool read_ok =
-            ReadFile(handle, window.data() + held, static_cast<DWORD>(window_capacity - held), &filled, nullptr) !=
-            FALSE;
+        const bool read_ok = ReadFile(handle, window.data() + held, static_cast<DWORD>(window_capacity - held), &filled,
+                                      nullptr) != FALSE;
         window.resize(held + (read_ok ? filled : 0));
         window_end_offset += read_ok ? filled : 0;
-        if (!read_ok || filled == 0)
-            return nullptr;
+        if (!read_ok || filled == 0) return nullptr;
     }
     return window.data();
 }
@@ -263,11 +247,9 @@ bool file_stream::read_from_window(void* buffer, std::uint32_t n, std::uint32_t&
             window.resize(read_ok ? filled : 0);
             window_position = 0;
             window_end_offset += read_ok ? filled : 0;
-            if (!read_ok)
-                return false;
+            if (!read_ok) return false;
             // At the end of the file the rest of the buffer stays as it was.
-            if (filled == 0)
-                return true;
+            if (filled == 0) return true;
         }
         const std::size_t take = std::min<std::size_t>(n - transferred, window.size() - window_position);
         std::memcpy(out + transferred, window.data() + window_position, take);
@@ -283,8 +265,7 @@ bool file_stream::write_gathered()
     while (done < gathered.size()) {
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(gathered.size() - done, 1u << 30));
         DWORD transferred = 0;
-        if (WriteFile(handle, gathered.data() + done, chunk, &transferred, nullptr) == FALSE ||
-            transferred != chunk) {
+        if (WriteFile(handle, gathered.data() + done, chunk, &transferred, nullptr) == FALSE || transferred != chunk) {
             gathered_write_failed = true;
             gathered.clear();
             return false;

@@ -51,8 +51,7 @@ public:
     {
         // While reading buffered the bytes are usually in the window already.
         if (buffered_reads && n <= window_left()) {
-            if (n != 0)
-                std::memcpy(buffer, window.data() + window_position, n);
+            if (n != 0) std::memcpy(buffer, window.data() + window_position, n);
             window_position += n;
             return true;
         }
@@ -101,8 +100,7 @@ public:
     // the caller then reads through read_fully, which reports the failure.
     const unsigned char* peek_buffered(std::uint32_t n)
     {
-        if (buffered_reads && n <= window_left())
-            return window.data() + window_position;
+        if (buffered_reads && n <= window_left()) return window.data() + window_position;
         return peek_after_refill(n);
     }
     // Only for n bytes that peek_buffered has just given.

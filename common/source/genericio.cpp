@@ -47,8 +47,7 @@ void input_string(file_stream& stream, std::string& string)
 
     // A damaged length must not turn into a huge allocation or a read past
     // the data: it can be neither negative nor longer than the file's rest.
-    if (length < 0)
-        throw_input(line_negative_length, "Invalid string length " + std::to_string(length));
+    if (length < 0) throw_input(line_negative_length, "Invalid string length " + std::to_string(length));
     const std::int64_t left = stream.bytes_left();
     if (length > left)
         throw_input(line_length_beyond_file, "String length " + std::to_string(length) + " exceeds the " +
@@ -81,13 +80,11 @@ void input_string(file_stream& stream, std::string& string)
         throw_memory_exhausted(length);
     }
     if (!stream.read_fully(characters.data(), static_cast<std::uint32_t>(length)))
-        throw_input(line_characters_not_read,
-                    "File ends inside a string of " + std::to_string(length) + " characters");
+        throw_input(line_characters_not_read, "File ends inside a string of " + std::to_string(length) + " characters");
 
     // A stored NUL ends the text; every stored byte has been consumed anyway.
     const std::size_t nul = characters.find('\0');
-    if (nul != std::string::npos)
-        characters.resize(nul);
+    if (nul != std::string::npos) characters.resize(nul);
     string.swap(characters);
 }
 

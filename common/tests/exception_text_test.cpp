@@ -9,17 +9,16 @@
 
 namespace {
 
-std::string text_of(const std::string& file, std::int32_t line, const std::string& function,
-                    const std::string& message)
+std::string text_of(const std::string& file, std::int32_t line, const std::string& function, const std::string& message)
 {
     return exception_descriptor(file, line, function, message).text;
 }
 
 TEST(ExceptionText, JoinsFileLineFunctionAndMessage)
 {
-    EXPECT_EQ(text_of("/src/tidewire/tidewiredata.cpp", 52, "tidewire_data::tidewire_data",
-                      "Invalid access mode specified"),
-              "/src/tidewire/tidewiredata.cpp (52) : tidewire_data::tidewire_data : Invalid access mode specified");
+    EXPECT_EQ(
+        text_of("/src/tidewire/tidewiredata.cpp", 52, "tidewire_data::tidewire_data", "Invalid access mode specified"),
+        "/src/tidewire/tidewiredata.cpp (52) : tidewire_data::tidewire_data : Invalid access mode specified");
 }
 
 TEST(ExceptionText, LineIsPlainDecimalDigits)
@@ -55,8 +54,8 @@ TEST(ExceptionText, LongerTextKeepsItsFirst255Characters)
 
 TEST(ExceptionText, AWrappedTextLosesItsEndFirst)
 {
-    const persistence_exception inner(exception_descriptor(
-        "/build/common/source/file_stream.cpp", 92, "file_stream::open", "Createfile failed"));
+    const persistence_exception inner(
+        exception_descriptor("/build/common/source/file_stream.cpp", 92, "file_stream::open", "Createfile failed"));
     const tidewire_cannot_open_exception outer(
         exception_descriptor("/build/tidewire/tidewiredata.cpp", 59, "tidewire_data::tidewire_data", inner.what()));
     EXPECT_EQ(std::string(outer.what()),
@@ -66,11 +65,10 @@ TEST(ExceptionText, AWrappedTextLosesItsEndFirst)
     const std::string long_path = "/" + std::string(200, 'd') + "/common/source/file_stream.cpp";
     const persistence_exception long_inner(
         exception_descriptor(long_path, 92, "file_stream::open", "Createfile failed"));
-    const tidewire_cannot_open_exception long_outer(
-        exception_descriptor("/build/tidewire/tidewiredata.cpp", 59, "tidewire_data::tidewire_data",
-                             long_inner.what()));
-    const std::string whole = text_of("/build/tidewire/tidewiredata.cpp", 59, "tidewire_data::tidewire_data",
-                                      long_inner.what());
+    const tidewire_cannot_open_exception long_outer(exception_descriptor(
+        "/build/tidewire/tidewiredata.cpp", 59, "tidewire_data::tidewire_data", long_inner.what()));
+    const std::string whole =
+        text_of("/build/tidewire/tidewiredata.cpp", 59, "tidewire_data::tidewire_data", long_inner.what());
     EXPECT_EQ(std::string(long_outer.what()), whole.substr(0, 255));
     EXPECT_EQ(std::string(long_outer.what()).find("Createfile failed"), std::string::npos);
 }

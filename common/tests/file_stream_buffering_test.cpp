@@ -22,8 +22,7 @@ namespace {
 bytes numbered_bytes(std::size_t count)
 {
     bytes content(count);
-    for (std::size_t n = 0; n < count; ++n)
-        content[n] = static_cast<std::uint8_t>(n * 7 + n / 251);
+    for (std::size_t n = 0; n < count; ++n) content[n] = static_cast<std::uint8_t>(n * 7 + n / 251);
     return content;
 }
 
@@ -162,8 +161,7 @@ TEST_F(FileStreamBuffering, StringsRoundTripGatheredAndBufferedAndALengthPastThe
         file_stream stream;
         stream.open(path, file_stream::mode_write);
         stream.begin_gathered_writes();
-        for (int n = 0; n < 100000; ++n)
-            output_string(stream, "I=" + std::to_string(n));
+        for (int n = 0; n < 100000; ++n) output_string(stream, "I=" + std::to_string(n));
         EXPECT_TRUE(stream.end_gathered_writes());
         // The last string claims more bytes than the file holds.
         const std::uint8_t damaged[] = {50, 0, 0, 0, 'x'};
@@ -192,7 +190,8 @@ TEST_F(FileStreamBuffering, GatheredWritesKeepTheirOrderAndPositions)
         stream.begin_gathered_writes();
         std::size_t written = 0;
         while (written < content.size()) {
-            const std::uint32_t size = static_cast<std::uint32_t>(std::min<std::size_t>(content.size() - written, 4093));
+            const std::uint32_t size =
+                static_cast<std::uint32_t>(std::min<std::size_t>(content.size() - written, 4093));
             ASSERT_TRUE(stream.write_fully(content.data() + written, size));
             written += size;
             ASSERT_EQ(stream.get_offset(), static_cast<std::int64_t>(8 + written));
@@ -240,8 +239,7 @@ TEST_F(FileStreamBuffering, GatheredBytesTheFileDoesNotTakeAreReported)
         stream.write_fully(content.data(), 500);
         small_run_taken = stream.end_gathered_writes();
         stream.begin_gathered_writes();
-        for (int n = 0; n < 4; ++n)
-            stream.write_fully(content.data() + 500, 500);
+        for (int n = 0; n < 4; ++n) stream.write_fully(content.data() + 500, 500);
         large_run_taken = stream.end_gathered_writes();
     }
     setrlimit(RLIMIT_FSIZE, &previous);

@@ -34,8 +34,7 @@ protected:
 TEST_F(FileStream, ReadModeNeedsAnExistingFile)
 {
     const std::string text = open_failure(path, file_stream::mode_read);
-    EXPECT_TRUE(ends_with(text, "/common/source/file_stream.cpp (92) : file_stream::open : Createfile failed"))
-        << text;
+    EXPECT_TRUE(ends_with(text, "/common/source/file_stream.cpp (92) : file_stream::open : Createfile failed")) << text;
     EXPECT_EQ(text.front(), '/');  // the full compiled path of the unit
     EXPECT_FALSE(file_exists(path));
 }
@@ -44,13 +43,13 @@ TEST_F(FileStream, AnInvalidModeOpensAndCreatesNothing)
 {
     for (std::uint8_t mode : {3, 255}) {
         const std::string text = open_failure(path, mode);
-        EXPECT_TRUE(ends_with(text, "/common/source/file_stream.cpp (85) : file_stream::open : "
-                                    "Invalid access mode specified"))
+        EXPECT_TRUE(ends_with(text,
+                              "/common/source/file_stream.cpp (85) : file_stream::open : "
+                              "Invalid access mode specified"))
             << text;
     }
     EXPECT_FALSE(file_exists(path));
 }
-
 
 TEST_F(FileStream, WriteModeEmptiesAnExistingFile)
 {
@@ -174,8 +173,9 @@ TEST_F(FileStream, ANegativeOffsetIsASeekFailure)
         stream.set_offset(-1);
         FAIL() << "no seek failure";
     } catch (const seek_exception& error) {
-        EXPECT_TRUE(ends_with(error.what(), "/common/source/file_stream.cpp (131) : file_stream::set_offset : "
-                                            "MySetFilePointer failed"))
+        EXPECT_TRUE(ends_with(error.what(),
+                              "/common/source/file_stream.cpp (131) : file_stream::set_offset : "
+                              "MySetFilePointer failed"))
             << error.what();
     }
     EXPECT_EQ(stream.get_offset(), 2);
@@ -194,7 +194,6 @@ TEST_F(FileStream, AClosedStreamFailsQuietly)
     stream.close();
     stream.close();
 }
-
 
 TEST_F(FileStream, DestroyingAnOpenStreamReleasesTheFile)
 {

@@ -91,16 +91,18 @@ TEST_F(Strings, AStoredNulEndsTheTextButAllBytesAreConsumed)
 TEST_F(Strings, ANegativeLengthIsRefused)
 {
     const std::string text = read_result({0xFF, 0xFF, 0xFF, 0xFF, 'a'});
-    EXPECT_TRUE(ends_with(text, "/common/source/genericio.cpp (12) : input_string : "
-                                "input_string : Invalid string length -1"))
+    EXPECT_TRUE(ends_with(text,
+                          "/common/source/genericio.cpp (12) : input_string : "
+                          "input_string : Invalid string length -1"))
         << text;
 }
 
 TEST_F(Strings, ALengthBeyondTheFileIsRefusedBeforeAllocating)
 {
     const std::string huge = read_result({0xFF, 0xFF, 0xFF, 0x7F, 'a', 'b'});
-    EXPECT_TRUE(ends_with(huge, "(14) : input_string : input_string : "
-                                "String length 2147483647 exceeds the 2 bytes left in the file"))
+    EXPECT_TRUE(ends_with(huge,
+                          "(14) : input_string : input_string : "
+                          "String length 2147483647 exceeds the 2 bytes left in the file"))
         << huge;
     const std::string one_over = read_result({3, 0, 0, 0, 'a', 'b'});
     EXPECT_TRUE(ends_with(one_over, "String length 3 exceeds the 2 bytes left in the file")) << one_over;
@@ -122,8 +124,9 @@ TEST_F(Strings, AWriteThatFailsIsReported)
         output_string(reader, "abc");
         FAIL() << "no output failure";
     } catch (const output_exception& error) {
-        EXPECT_TRUE(ends_with(error.what(), "/common/source/genericio.cpp (33) : output_string : "
-                                            "output_string : Write failed"))
+        EXPECT_TRUE(ends_with(error.what(),
+                              "/common/source/genericio.cpp (33) : output_string : "
+                              "output_string : Write failed"))
             << error.what();
     }
 }

@@ -9,8 +9,7 @@
 scratch_directory::scratch_directory()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "tidewire-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot create a scratch directory");
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a scratch directory");
     root_ = pattern;
 }
 
@@ -29,15 +28,13 @@ void write_file_bytes(const std::string& path, const bytes& content)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path);
+    if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 bytes read_file_bytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
+    if (!in) throw std::runtime_error("cannot read " + path);
     return bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

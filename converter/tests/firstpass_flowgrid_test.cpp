@@ -85,7 +85,8 @@ TEST_F(flowgrid_test, NumbersCellsLayerByLayerAndListsTheUnfilledOnes)
 {
     use_grid(2, 2, 3);
     shallow_and_deep_columns();
-    for (auto cell : {std::array<int, 3>{1, 1, 1}, {2, 1, 1}, {2, 2, 1}, {1, 1, 3}}) vars.validcell(cell[0], cell[1], cell[2]) = 1;
+    for (auto cell : {std::array<int, 3>{1, 1, 1}, {2, 1, 1}, {2, 2, 1}, {1, 1, 3}})
+        vars.validcell(cell[0], cell[1], cell[2]) = 1;
     testing::internal::CaptureStdout();
     validategrid();
     const std::string console = testing::internal::GetCapturedStdout();

@@ -101,9 +101,8 @@ TEST_F(first_pass_test, TheGridFilesFollowTheFirstPass)
     EXPECT_EQ(crlf_lines(dir.read("output/mask.dat")), (lines{"mask", "5 5", "5 5"}));
     EXPECT_EQ(crlf_lines(dir.read("output/nz.dat")), (lines{"nz", " 1  1", " 1  1"}));
     EXPECT_EQ(crlf_lines(dir.read("output/d.dat")), (lines{"depth", "    10.000     10.000", "    10.000     10.000"}));
-    EXPECT_EQ(crlf_lines(dir.read("output/dxdy.dat")),
-              (lines{"dx", " 100.00000  100.00000", " 100.00000  100.00000", "dy", " 200.00000  200.00000",
-                     " 200.00000  200.00000"}));
+    EXPECT_EQ(crlf_lines(dir.read("output/dxdy.dat")), (lines{"dx", " 100.00000  100.00000", " 100.00000  100.00000",
+                                                              "dy", " 200.00000  200.00000", " 200.00000  200.00000"}));
     EXPECT_EQ(crlf_lines(dir.read("output/lxly.dat")),
               (lines{"mask", "1.00000000 1.00000000", "1.00000000 1.00000000"}));
     EXPECT_EQ(crlf_lines(dir.read("output/latlon.dat")).size(), 6u);

@@ -5,7 +5,10 @@
 
 namespace {
 
-segment_cell parse(const std::string& packed) { return parse_segment_cell(packed); }
+segment_cell parse(const std::string& packed)
+{
+    return parse_segment_cell(packed);
+}
 
 void expect_cell(const std::string& packed, int32_t i, int32_t j, int32_t k)
 {

@@ -55,4 +55,7 @@ protected:
 };
 
 // Inside a death test: the console goes where the death test can match it.
-inline void console_to_stderr() { dup2(2, 1); }
+inline void console_to_stderr()
+{
+    dup2(2, 1);
+}

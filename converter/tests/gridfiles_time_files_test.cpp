@@ -37,8 +37,8 @@ TEST_F(grid_files_test, ModelDimensionsCarryTheGridAndTheDeepestColumn)
     EXPECT_EQ(crlf_lines(dir.read("output/Model_dim.txt")),
               (lines{"Model_dim Header", "120  !INTEGER, PARAMETER :: IM", "2  !INTEGER, PARAMETER :: JM",
                      "7  !INTEGER, PARAMETER :: nz_max", "1  !INTEGER, PARAMETER :: nospA = 1",
-                     "2  !INTEGER, PARAMETER :: nospZ = 2", "1  !Which_gridio 0==fishtank 1==torva",
-                     "1970 !iYear0", "0    !Number of rivers", "0    !Number of boundary cells"}));
+                     "2  !INTEGER, PARAMETER :: nospZ = 2", "1  !Which_gridio 0==fishtank 1==torva", "1970 !iYear0",
+                     "0    !Number of rivers", "0    !Number of boundary cells"}));
 }
 
 }  // namespace

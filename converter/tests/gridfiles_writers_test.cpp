@@ -79,8 +79,8 @@ TEST_F(grid_files_test, RecordsOutsideTheGridAreSkippedWithAMessageInEveryReader
     dir.write_cell_inp({"    11", "    11"});
     dir.write_grid_input("GVCLAYER.INP", {"0 1 3", "1 3 3", "1 1 2"});
     dir.write_grid_input("dxdy.inp", {"3 1 10 20 5", "1 -1 10 20 5", "1 1 10 20 5"});
-    dir.write_grid_input("lxly.inp", {"1e30 1 0 0 1 0 0 1", "-0.5 1 0 0 1 0 0 1", "1 2.5 0 0 1 0 0 1",
-                                      "1 1 500000 0 4 0 0 1"});
+    dir.write_grid_input("lxly.inp",
+                         {"1e30 1 0 0 1 0 0 1", "-0.5 1 0 0 1 0 0 1", "1 2.5 0 0 1 0 0 1", "1 1 500000 0 4 0 0 1"});
     testing::internal::CaptureStdout();
     maskdata();
     layerdata();
@@ -117,9 +117,9 @@ TEST_F(grid_files_test, MetricFactorKeepsFourByteRoundingAndShowsOverflowAndNaN)
     use_grid(5, 1, 1);
     mark_valid_columns({{1, 1}, {2, 1}, {3, 1}, {4, 1}});
     dir.write_cell_inp({"    11111"});
-    dir.write_grid_input("lxly.inp", {"1 1 500000 3500000 2 1 1 3", "2.9 1 500000 3500000 100 0 0 1",
-                                      "3 1 500000 3500000 -1 0 0 1", "4 1 500000 3500000 0.1524157875 0 0 0.1",
-                                      "5 1 500000 3500000 1 0 0 1"});
+    dir.write_grid_input("lxly.inp",
+                         {"1 1 500000 3500000 2 1 1 3", "2.9 1 500000 3500000 100 0 0 1", "3 1 500000 3500000 -1 0 0 1",
+                          "4 1 500000 3500000 0.1524157875 0 0 0.1", "5 1 500000 3500000 1 0 0 1"});
     maskdata();
     shapedata();
     // 2.9 is cut to column 2; column 5 has no segment and keeps 0.

@@ -18,15 +18,12 @@
 #include "win32_types.h"
 
 #if !defined(_WIN32)
-HANDLE CreateFileA(LPCSTR file_name, DWORD desired_access, DWORD share_mode,
-                   LPSECURITY_ATTRIBUTES security_attributes, DWORD creation_disposition,
-                   DWORD flags_and_attributes, HANDLE template_file);
+HANDLE CreateFileA(LPCSTR file_name, DWORD desired_access, DWORD share_mode, LPSECURITY_ATTRIBUTES security_attributes,
+                   DWORD creation_disposition, DWORD flags_and_attributes, HANDLE template_file);
 
-BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytes_to_read, LPDWORD bytes_read,
-              LPOVERLAPPED overlapped);
+BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytes_to_read, LPDWORD bytes_read, LPOVERLAPPED overlapped);
 
-BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes_to_write, LPDWORD bytes_written,
-               LPOVERLAPPED overlapped);
+BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes_to_write, LPDWORD bytes_written, LPOVERLAPPED overlapped);
 
 // Moves the position by the 64-bit distance made of distance_low and, when
 // distance_high is given, *distance_high as the high half (else distance_low

@@ -41,8 +41,7 @@ int open_flags(DWORD desired_access, DWORD creation_disposition)
         flags |= O_RDONLY;
     // Never O_TRUNC: CREATE_ALWAYS empties the file only once the share lock
     // is held, so a refused open leaves another handle's file intact.
-    if (creation_disposition != OPEN_EXISTING)
-        flags |= O_CREAT;
+    if (creation_disposition != OPEN_EXISTING) flags |= O_CREAT;
     return flags;
 }
 
@@ -86,17 +85,14 @@ HANDLE CreateFileA(LPCSTR file_name, DWORD desired_access, DWORD share_mode,
 
     // A directory opens under POSIX but is no file to read or write.
     struct stat status {};
-    if (::fstat(descriptor, &status) != 0)
-        return refuse(error_code_from_errno(errno));
-    if (S_ISDIR(status.st_mode))
-        return refuse(ERROR_ACCESS_DENIED);
+    if (::fstat(descriptor, &status) != 0) return refuse(error_code_from_errno(errno));
+    if (S_ISDIR(status.st_mode)) return refuse(ERROR_ACCESS_DENIED);
 
     int locked;
     do {
         locked = ::flock(descriptor, lock_kind(desired_access, share_mode) | LOCK_NB);
     } while (locked != 0 && errno == EINTR);
-    if (locked != 0)
-        return refuse(errno == EWOULDBLOCK ? ERROR_SHARING_VIOLATION : error_code_from_errno(errno));
+    if (locked != 0) return refuse(errno == EWOULDBLOCK ? ERROR_SHARING_VIOLATION : error_code_from_errno(errno));
 
     if (creation_disposition == CREATE_ALWAYS && ::ftruncate(descriptor, 0) != 0)
         return refuse(error_code_from_errno(errno));
@@ -107,8 +103,7 @@ HANDLE CreateFileA(LPCSTR file_name, DWORD desired_access, DWORD share_mode,
 
 BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytes_to_read, LPDWORD bytes_read, LPOVERLAPPED /*overlapped*/)
 {
-    if (bytes_read != nullptr)
-        *bytes_read = 0;
+    if (bytes_read != nullptr) *bytes_read = 0;
     auto* destination = static_cast<unsigned char*>(buffer);
     DWORD done = 0;
     // A regular file gives everything in one call; the loop only covers
@@ -116,33 +111,26 @@ BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytes_to_read, LPDWORD bytes_rea
     while (done < bytes_to_read) {
         const ssize_t got = ::read(descriptor_of(file), destination + done, bytes_to_read - done);
         if (got < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return fail_with_errno();
         }
-        if (got == 0)
-            break;
+        if (got == 0) break;
         done += static_cast<DWORD>(got);
-        if (bytes_read != nullptr)
-            *bytes_read = done;
+        if (bytes_read != nullptr) *bytes_read = done;
     }
-    if (bytes_to_read == 0 && ::fcntl(descriptor_of(file), F_GETFD) < 0)
-        return fail_with_errno();
+    if (bytes_to_read == 0 && ::fcntl(descriptor_of(file), F_GETFD) < 0) return fail_with_errno();
     return TRUE;
 }
 
-BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes_to_write, LPDWORD bytes_written,
-               LPOVERLAPPED /*overlapped*/)
+BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes_to_write, LPDWORD bytes_written, LPOVERLAPPED /*overlapped*/)
 {
-    if (bytes_written != nullptr)
-        *bytes_written = 0;
+    if (bytes_written != nullptr) *bytes_written = 0;
     const auto* source = static_cast<const unsigned char*>(buffer);
     DWORD done = 0;
     while (done < bytes_to_write) {
         const ssize_t put = ::write(descriptor_of(file), source + done, bytes_to_write - done);
         if (put < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return fail_with_errno();
         }
         // A write that takes nothing would otherwise be retried forever.
@@ -151,11 +139,9 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes_to_write, LPDWORD bytes_
             return FALSE;
         }
         done += static_cast<DWORD>(put);
-        if (bytes_written != nullptr)
-            *bytes_written = done;
+        if (bytes_written != nullptr) *bytes_written = done;
     }
-    if (bytes_to_write == 0 && ::fcntl(descriptor_of(file), F_GETFD) < 0)
-        return fail_with_errno();
+    if (bytes_to_write == 0 && ::fcntl(descriptor_of(file), F_GETFD) < 0) return fail_with_errno();
     return TRUE;
 }
 
@@ -170,18 +156,18 @@ DWORD SetFilePointer(HANDLE file, LONG distance_low, PLONG distance_high, DWORD 
 
     int whence;
     switch (move_method) {
-    case FILE_BEGIN:
-        whence = SEEK_SET;
-        break;
-    case FILE_CURRENT:
-        whence = SEEK_CUR;
-        break;
-    case FILE_END:
-        whence = SEEK_END;
-        break;
-    default:
-        set_last_error(ERROR_INVALID_PARAMETER);
-        return INVALID_SET_FILE_POINTER;
+        case FILE_BEGIN:
+            whence = SEEK_SET;
+            break;
+        case FILE_CURRENT:
+            whence = SEEK_CUR;
+            break;
+        case FILE_END:
+            whence = SEEK_END;
+            break;
+        default:
+            set_last_error(ERROR_INVALID_PARAMETER);
+            return INVALID_SET_FILE_POINTER;
     }
 
     const int descriptor = descriptor_of(file);
@@ -223,8 +209,7 @@ DWORD SetFilePointer(HANDLE file, LONG distance_low, PLONG distance_high, DWORD 
 BOOL GetFileSizeEx(HANDLE file, PLARGE_INTEGER size)
 {
     struct stat status {};
-    if (::fstat(descriptor_of(file), &status) != 0)
-        return fail_with_errno();
+    if (::fstat(descriptor_of(file), &status) != 0) return fail_with_errno();
     size->QuadPart = static_cast<LONGLONG>(status.st_size);
     set_last_error(NO_ERROR);
     return TRUE;
@@ -233,7 +218,6 @@ BOOL GetFileSizeEx(HANDLE file, PLARGE_INTEGER size)
 BOOL CloseHandle(HANDLE object)
 {
     // close releases the share lock with the last reference to the description.
-    if (::close(descriptor_of(object)) != 0 && errno != EINTR)
-        return fail_with_errno();
+    if (::close(descriptor_of(object)) != 0 && errno != EINTR) return fail_with_errno();
     return TRUE;
 }

@@ -37,13 +37,11 @@ TEST_F(Win32File, OpenExistingOnAMissingFileFailsWithFileNotFound)
     EXPECT_FALSE(file_exists(path));
 }
 
-
 TEST_F(Win32File, ADirectoryIsNotOpened)
 {
     EXPECT_EQ(open_for_reading(scratch.path("")), INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
 }
-
 
 TEST_F(Win32File, AFileOpenForReadingCannotBeOpenedForWritingAndKeepsItsBytes)
 {
@@ -77,7 +75,6 @@ TEST_F(Win32File, AFileOpenForWritingCannotBeOpenedAgainAndKeepsItsBytes)
     EXPECT_EQ(read_file_bytes(path), (bytes{'a', 'b', 'c'}));
     CloseHandle(writer);
 }
-
 
 TEST_F(Win32File, CallsOnAnInvalidHandleFail)
 {

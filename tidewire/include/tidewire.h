@@ -34,13 +34,13 @@
 
 /* TIDEWIRE_BUILDING is defined only while the library itself is compiled. */
 #if defined(_WIN32)
-#  if defined(TIDEWIRE_BUILDING)
-#    define TIDEWIRE_API __declspec(dllexport)
-#  else
-#    define TIDEWIRE_API __declspec(dllimport)
-#  endif
+#if defined(TIDEWIRE_BUILDING)
+#define TIDEWIRE_API __declspec(dllexport)
 #else
-#  define TIDEWIRE_API __attribute__((visibility("default")))
+#define TIDEWIRE_API __declspec(dllimport)
+#endif
+#else
+#define TIDEWIRE_API __attribute__((visibility("default")))
 #endif
 
 #ifdef __cplusplus
@@ -54,8 +54,7 @@ TIDEWIRE_API void _twsetlasterror(const char* message);
 TIDEWIRE_API void _twgetlasterror(char* message);
 
 /* Session */
-TIDEWIRE_API void _twopen(const char* tw_filename, const int32_t* tw_mode, int32_t* tw_handle,
-                          int32_t* tw_error);
+TIDEWIRE_API void _twopen(const char* tw_filename, const int32_t* tw_mode, int32_t* tw_handle, int32_t* tw_error);
 TIDEWIRE_API void _twclose(const int32_t* tw_handle, int32_t* tw_error);
 
 /* Header */
@@ -66,32 +65,31 @@ TIDEWIRE_API void _twgetcreator(const int32_t* tw_handle, int32_t* tw_creator, i
 TIDEWIRE_API void _twadddescription(const int32_t* tw_handle, const int32_t* id, const char* description,
                                     int32_t* tw_error);
 TIDEWIRE_API void _twgetnumdescriptions(const int32_t* tw_handle, int32_t* numdesc, int32_t* tw_error);
-TIDEWIRE_API void _twgetdescription(const int32_t* tw_handle, const int32_t* desc_index, int32_t* id,
-                                    char* description, int32_t* tw_error);
+TIDEWIRE_API void _twgetdescription(const int32_t* tw_handle, const int32_t* desc_index, int32_t* id, char* description,
+                                    int32_t* tw_error);
 
 /* Moments: the date goes month, day, year, hour, minute, second. */
 TIDEWIRE_API void _twsetseedmoment(const int32_t* tw_handle, const int32_t* month, const int32_t* day,
                                    const int32_t* year, const int32_t* hour, const int32_t* minute,
                                    const int32_t* second, int32_t* tw_error);
-TIDEWIRE_API void _twgetseedmoment(const int32_t* tw_handle, int32_t* month, int32_t* day, int32_t* year,
-                                   int32_t* hour, int32_t* minute, int32_t* second, float* elapsed_days,
-                                   char* description, int32_t* tw_error);
-TIDEWIRE_API void _twgetendmoment(const int32_t* tw_handle, int32_t* month, int32_t* day, int32_t* year,
-                                  int32_t* hour, int32_t* minute, int32_t* second, float* elapsed_days,
-                                  char* description, int32_t* tw_error);
-TIDEWIRE_API void _twgetnthmoment(const int32_t* tw_handle, const int32_t* moment_index, int32_t* month,
-                                  int32_t* day, int32_t* year, int32_t* hour, int32_t* minute,
-                                  int32_t* second, float* elapsed_days, char* description,
+TIDEWIRE_API void _twgetseedmoment(const int32_t* tw_handle, int32_t* month, int32_t* day, int32_t* year, int32_t* hour,
+                                   int32_t* minute, int32_t* second, float* elapsed_days, char* description,
+                                   int32_t* tw_error);
+TIDEWIRE_API void _twgetendmoment(const int32_t* tw_handle, int32_t* month, int32_t* day, int32_t* year, int32_t* hour,
+                                  int32_t* minute, int32_t* second, float* elapsed_days, char* description,
                                   int32_t* tw_error);
-TIDEWIRE_API void _twgetcurrentmoment(const int32_t* tw_handle, int32_t* month, int32_t* day,
-                                      int32_t* year, int32_t* hour, int32_t* minute, int32_t* second,
-                                      float* elapsed_days, char* description, int32_t* tw_error);
+TIDEWIRE_API void _twgetnthmoment(const int32_t* tw_handle, const int32_t* moment_index, int32_t* month, int32_t* day,
+                                  int32_t* year, int32_t* hour, int32_t* minute, int32_t* second, float* elapsed_days,
+                                  char* description, int32_t* tw_error);
+TIDEWIRE_API void _twgetcurrentmoment(const int32_t* tw_handle, int32_t* month, int32_t* day, int32_t* year,
+                                      int32_t* hour, int32_t* minute, int32_t* second, float* elapsed_days,
+                                      char* description, int32_t* tw_error);
 
 /* Counts, names and types */
 TIDEWIRE_API void _twsetnumsegments(const int32_t* tw_handle, const int32_t* numsegs, int32_t* tw_error);
 TIDEWIRE_API void _twgetnumsegments(const int32_t* tw_handle, int32_t* numsegs, int32_t* tw_error);
-TIDEWIRE_API void _twsetsegname(const int32_t* tw_handle, const int32_t* segment_index,
-                                const char* segment_name, int32_t* tw_error);
+TIDEWIRE_API void _twsetsegname(const int32_t* tw_handle, const int32_t* segment_index, const char* segment_name,
+                                int32_t* tw_error);
 TIDEWIRE_API void _twgetsegname(const int32_t* tw_handle, const int32_t* segment_index, char* segment_name,
                                 int32_t* tw_error);
 TIDEWIRE_API void _twsetnumflowpaths(const int32_t* tw_handle, const int32_t* numfp, int32_t* tw_error);

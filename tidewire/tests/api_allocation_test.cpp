@@ -18,8 +18,7 @@ void* allocate(std::size_t size)
         allocations_before_failure = -1;
         return nullptr;
     }
-    if (allocations_before_failure > 0)
-        --allocations_before_failure;
+    if (allocations_before_failure > 0) --allocations_before_failure;
     return std::malloc(size == 0 ? 1 : size);
 }
 
@@ -27,8 +26,7 @@ void* allocate(std::size_t size)
 
 void* operator new(std::size_t size)
 {
-    if (void* memory = allocate(size))
-        return memory;
+    if (void* memory = allocate(size)) return memory;
     throw std::bad_alloc();
 }
 
@@ -48,7 +46,6 @@ void operator delete(void* memory, std::size_t) noexcept
 }
 
 namespace {
-
 
 class api_allocation : public api_test {
 protected:

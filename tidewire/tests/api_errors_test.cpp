@@ -7,7 +7,6 @@
 
 namespace {
 
-
 class api_errors : public api_test {
 protected:
     // A write-mode dataset under language 1 with 2 segments and 1 segment
@@ -84,8 +83,8 @@ TEST_F(api_errors, a_handle_that_is_not_open_fails_with_513_and_names_itself)
         _twgetnumsegments(&unknown, &count, &error);
         EXPECT_EQ(error, 513);
         EXPECT_EQ(count, 1234) << "a failed call writes no output";
-        EXPECT_PRED2(ends_with, last_error(), "twsession.cpp (50) : tidewire_session::writer : " +
-                                           std::to_string(unknown));
+        EXPECT_PRED2(ends_with, last_error(),
+                     "twsession.cpp (50) : tidewire_session::writer : " + std::to_string(unknown));
     }
 }
 
@@ -156,8 +155,9 @@ TEST_F(api_errors, nth_moment_with_a_variable_step_is_517_and_writes_nothing)
     char text[32] = "before";
     _twgetnthmoment(&handle, &n, &month, &day, &year, &hour, &minute, &second, &days, text, &error);
     EXPECT_EQ(error, 517);
-    EXPECT_PRED2(ends_with, last_error(), "getnthmoment does not work with a variable timestep - use "
-                                       "getcurrentmoment instead");
+    EXPECT_PRED2(ends_with, last_error(),
+                 "getnthmoment does not work with a variable timestep - use "
+                 "getcurrentmoment instead");
     EXPECT_EQ(month + day + year + hour + minute + second, -30);
     EXPECT_EQ(days, -5.0f);
     EXPECT_STREQ(text, "before");

@@ -35,8 +35,7 @@ std::map<int, std::string> ordinal_table()
     std::istringstream table(read_text(TIDEWIRE_EXPORTS_TABLE));
     std::map<int, std::string> ordinals;
     for (std::string line; std::getline(table, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
+        if (line.empty() || line[0] == '#') continue;
         std::istringstream fields(line);
         int ordinal = 0;
         std::string name, rest;
@@ -61,8 +60,7 @@ std::set<std::string> library_exports()
     while (std::fgets(line, sizeof line, pipe)) {
         std::istringstream fields(line);
         std::string address, type, name;
-        if (fields >> address >> type >> name)
-            names.insert(name);
+        if (fields >> address >> type >> name) names.insert(name);
     }
     EXPECT_EQ(pclose(pipe), 0) << command;
     return names;
@@ -75,8 +73,7 @@ TEST(api_exports, header_table_and_library_name_the_same_54_exports)
 
     const std::map<int, std::string> ordinals = ordinal_table();
     std::set<std::string> tabled;
-    for (const auto& entry : ordinals)
-        tabled.insert(entry.second);
+    for (const auto& entry : ordinals) tabled.insert(entry.second);
     EXPECT_EQ(tabled.size(), ordinals.size()) << "a name is given two ordinals";
     EXPECT_EQ(tabled, declared);
 

@@ -156,8 +156,8 @@ TEST_F(api_roundtrip, seed_nth_and_end_moments)
     EXPECT_STREQ(nth.text, "7/4/2001 12:05:09");
 
     moment_out end;
-    _twgetendmoment(&handle, &end.month, &end.day, &end.year, &end.hour, &end.minute, &end.second,
-                    &end.elapsed_days, end.text, &error);
+    _twgetendmoment(&handle, &end.month, &end.day, &end.year, &end.hour, &end.minute, &end.second, &end.elapsed_days,
+                    end.text, &error);
     EXPECT_EQ(error, 0);
     EXPECT_STREQ(end.text, "7/4/2001 11:05:09") << "the last of two stored moments";
 }

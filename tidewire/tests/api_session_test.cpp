@@ -10,7 +10,6 @@
 
 namespace {
 
-
 class api_session : public api_test {
 protected:
     int32_t open_and_report(const char* file_name, int32_t mode)
@@ -118,16 +117,13 @@ bool failed_close_step_keeps_the_handle()
 {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{8, 8};
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-        return false;
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
     int32_t mode = 1, first = 0, second = 0, error = -1;
     _twopen("first.lnk", &mode, &first, &error);
     _twopen("second.lnk", &mode, &second, &error);
-    if (error != 0)
-        return false;
+    if (error != 0) return false;
     _twclose(&first, &error);
-    if (error != 1024 || api_test::last_error() != "Unknown error")
-        return false;
+    if (error != 1024 || api_test::last_error() != "Unknown error") return false;
     // The count went from 2 to 1, so the session lives on, and the dataset
     // whose close step failed is still open under its handle.
     int32_t count = -1;

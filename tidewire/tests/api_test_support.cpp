@@ -21,8 +21,7 @@ void api_test::SetUp()
     const auto seed = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (unsigned attempt = 0; attempt < 1000 && directory.empty(); ++attempt) {
         const fs::path candidate = base / ("tidewire_api_" + std::to_string(seed + attempt));
-        if (fs::create_directory(candidate, failure))
-            directory = candidate.string();
+        if (fs::create_directory(candidate, failure)) directory = candidate.string();
     }
     ASSERT_FALSE(directory.empty()) << "no temporary directory could be made in " << base;
     fs::current_path(directory, failure);
@@ -37,8 +36,7 @@ void api_test::TearDown()
         EXPECT_FALSE(failure) << failure.message();
     }
     // The directory is left for inspection only when a test failed.
-    if (!HasFailure() && !directory.empty())
-        fs::remove_all(directory, failure);
+    if (!HasFailure() && !directory.empty()) fs::remove_all(directory, failure);
 }
 
 std::string api_test::read_file(const std::string& path)
@@ -101,14 +99,14 @@ bool contains(const std::string& text, const std::string& part)
 
 float sample_run::segment_value(int32_t moment, int32_t constituent, int32_t segment)
 {
-    return 100.0f * static_cast<float>(moment) + 10.0f * static_cast<float>(constituent) +
-           static_cast<float>(segment) + 0.5f;
+    return 100.0f * static_cast<float>(moment) + 10.0f * static_cast<float>(constituent) + static_cast<float>(segment) +
+           0.5f;
 }
 
 float sample_run::flow_value(int32_t moment, int32_t constituent, int32_t path)
 {
-    return -(1000.0f * static_cast<float>(moment) + 10.0f * static_cast<float>(constituent) +
-             static_cast<float>(path) + 0.25f);
+    return -(1000.0f * static_cast<float>(moment) + 10.0f * static_cast<float>(constituent) + static_cast<float>(path) +
+             0.25f);
 }
 
 void sample_run::write(const char* file_name)
@@ -159,8 +157,7 @@ void sample_run::write(const char* file_name)
             _twsetseginfo(&handle, &constituent, values, &error), ok();
         }
         float flows[flow_paths];
-        for (int32_t path = 0; path < flow_paths; ++path)
-            flows[path] = flow_value(moment, 1, path);
+        for (int32_t path = 0; path < flow_paths; ++path) flows[path] = flow_value(moment, 1, path);
         _twsetflowinfo(&handle, &first, flows, &error), ok();
         const float step = time_step(moment);
         _twsettimestep(&handle, &step, &error), ok();

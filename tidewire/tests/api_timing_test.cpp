@@ -30,8 +30,7 @@ std::vector<std::string> lines_of(const std::string& text)
 {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }
 
@@ -39,18 +38,15 @@ std::vector<std::string> lines_of(const std::string& text)
 // the empty line that ends it.
 std::vector<summary> summaries_of(const std::string& log)
 {
-    static const std::regex runtime_line(
-        R"(Total elapsed ms from first tidewire call \(total runtime\): (\d+) ms)");
-    static const std::regex library_line(
-        R"(Total elapsed ms in tidewire calls \(tidewire library time\): (\d+) ms)");
+    static const std::regex runtime_line(R"(Total elapsed ms from first tidewire call \(total runtime\): (\d+) ms)");
+    static const std::regex library_line(R"(Total elapsed ms in tidewire calls \(tidewire library time\): (\d+) ms)");
     static const std::regex call_line(
         R"(([a-z]+): (\d+) ms total \((\S+)% of total runtime, (\S+)% of tidewire library time\))");
     std::vector<summary> found;
     const std::vector<std::string> lines = lines_of(log);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::smatch match;
-        if (!std::regex_match(lines[i], match, runtime_line))
-            continue;
+        if (!std::regex_match(lines[i], match, runtime_line)) continue;
         summary next;
         next.runtime = static_cast<uint32_t>(std::stoul(match[1]));
         EXPECT_LT(i + 1, lines.size());
@@ -63,8 +59,7 @@ std::vector<summary> summaries_of(const std::string& log)
         for (; j < lines.size() && std::regex_match(lines[j], match, call_line); ++j)
             next.calls.push_back({match[1], static_cast<uint32_t>(std::stoul(match[2])), match[3], match[4]});
         EXPECT_LT(j, lines.size());
-        if (j < lines.size())
-            EXPECT_EQ(lines[j], "") << "a summary ends with an empty line";
+        if (j < lines.size()) EXPECT_EQ(lines[j], "") << "a summary ends with an empty line";
         found.push_back(next);
         i = j;
     }
@@ -74,8 +69,7 @@ std::vector<summary> summaries_of(const std::string& log)
 std::vector<std::string> names_of(const summary& block)
 {
     std::vector<std::string> names;
-    for (const summary_line& call : block.calls)
-        names.push_back(call.name);
+    for (const summary_line& call : block.calls) names.push_back(call.name);
     return names;
 }
 
@@ -95,8 +89,7 @@ TEST_F(api_timing, summary_lists_every_name_in_order_and_its_sums_add_up)
     ASSERT_EQ(blocks.size(), 1u);
     EXPECT_EQ(names_of(blocks[0]), (std::vector<std::string>{"twclose", "twgetnumsegments", "twopen"}));
     uint32_t sum = 0;
-    for (const summary_line& call : blocks[0].calls)
-        sum += call.ms;
+    for (const summary_line& call : blocks[0].calls) sum += call.ms;
     EXPECT_EQ(sum, blocks[0].library);
     EXPECT_LE(blocks[0].library, blocks[0].runtime);
 }
@@ -145,8 +138,7 @@ TEST_F(api_timing, shares_print_zero_when_nothing_took_a_millisecond)
         const std::vector<summary> blocks = summaries_of(log_text());
         ASSERT_FALSE(blocks.empty());
         const summary& last = blocks.back();
-        if (last.runtime != 0)
-            continue;
+        if (last.runtime != 0) continue;
         ASSERT_EQ(last.calls.size(), 1u);
         EXPECT_EQ(last.calls[0].ms, 0u);
         EXPECT_EQ(last.calls[0].runtime_share, "0");
@@ -166,8 +158,7 @@ TEST_F(api_timing, shares_of_library_time_print_zero_when_the_calls_took_no_time
         int32_t handle = 1;
         _twclose(&handle, &error);
         const summary last = summaries_of(log_text()).back();
-        if (last.library != 0)
-            continue;
+        if (last.library != 0) continue;
         EXPECT_GE(last.runtime, 4u);
         for (const summary_line& call : last.calls) {
             EXPECT_EQ(call.runtime_share, "0");
@@ -213,8 +204,7 @@ TEST_F(api_timing, one_export_that_takes_all_the_time_has_a_share_of_1e02)
         _twclose(&unknown, &error);
         const summary last = summaries_of(log_text()).back();
         ASSERT_EQ(names_of(last), (std::vector<std::string>{"twclose", "twmomentcomplete"}));
-        if (last.calls[0].ms != 0 || last.calls[1].ms == 0)
-            continue;
+        if (last.calls[0].ms != 0 || last.calls[1].ms == 0) continue;
         EXPECT_EQ(last.calls[1].library_share, "1e+02");
         return;
     }
@@ -271,8 +261,7 @@ TEST_F(api_timing, exports_work_when_the_log_cannot_be_opened)
 
 TEST_F(api_timing, exports_work_when_writing_the_log_fails)
 {
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full on this machine";
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this machine";
     std::filesystem::create_symlink("/dev/full", "LOG.TXT");
     exports_work_without_a_log();
 }

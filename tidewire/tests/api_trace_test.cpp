@@ -288,10 +288,11 @@ TEST_F(api_trace, close_traces_before_its_summary)
     const int32_t handle = open_ok("a.lnk", 1);
     debug(1);
     close_ok(handle);
-    EXPECT_PRED2(starts_with, log_text(), "twclose\n"
-                                                  "\t(in)  tw_handle = 1\n"
-                                                  "\t(out) tw_error  = 0\n"
-                                                  "Total elapsed ms from first tidewire call (total runtime): ");
+    EXPECT_PRED2(starts_with, log_text(),
+                 "twclose\n"
+                 "\t(in)  tw_handle = 1\n"
+                 "\t(out) tw_error  = 0\n"
+                 "Total elapsed ms from first tidewire call (total runtime): ");
 }
 
 }  // namespace

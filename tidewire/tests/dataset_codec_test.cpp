@@ -14,7 +14,8 @@ namespace {
 
 using byte_vector = std::vector<unsigned char>;
 
-byte_vector compress2_of(const byte_vector& frame, int level) {
+byte_vector compress2_of(const byte_vector& frame, int level)
+{
     uLongf length = compressBound(static_cast<uLong>(frame.size()));
     byte_vector stream(length);
     EXPECT_EQ(compress2(stream.data(), &length, frame.data(), static_cast<uLong>(frame.size()), level), Z_OK);
@@ -22,7 +23,8 @@ byte_vector compress2_of(const byte_vector& frame, int level) {
     return stream;
 }
 
-byte_vector codec_compress(frame_codec& codec, const byte_vector& frame, int level) {
+byte_vector codec_compress(frame_codec& codec, const byte_vector& frame, int level)
+{
     byte_vector stream(compressBound(static_cast<uLong>(frame.size())));
     uint32_t length = 0;
     EXPECT_TRUE(codec.compress(frame.data(), static_cast<uint32_t>(frame.size()), stream.data(),
@@ -33,7 +35,8 @@ byte_vector codec_compress(frame_codec& codec, const byte_vector& frame, int lev
 
 // Frames of the kinds a model writes: values that repeat, values that vary
 // smoothly, noise, and one larger than zlib's window.
-std::vector<byte_vector> sample_frames() {
+std::vector<byte_vector> sample_frames()
+{
     std::vector<byte_vector> frames;
     frames.push_back(byte_vector(4, 0));
     frames.push_back(byte_vector(4000, 0));
@@ -49,17 +52,20 @@ std::vector<byte_vector> sample_frames() {
     return frames;
 }
 
-TEST(DatasetCodec, EveryStreamIsWhatCompress2Gives) {
+TEST(DatasetCodec, EveryStreamIsWhatCompress2Gives)
+{
     frame_codec codec;
     const std::vector<byte_vector> frames = sample_frames();
     // The same level again and again, then changes of level both ways.
     for (int level : {6, 6, 9, 1, -1, 0, 0, 6}) {
         SCOPED_TRACE(level);
-        for (const byte_vector& frame : frames) EXPECT_EQ(codec_compress(codec, frame, level), compress2_of(frame, level));
+        for (const byte_vector& frame : frames)
+            EXPECT_EQ(codec_compress(codec, frame, level), compress2_of(frame, level));
     }
 }
 
-TEST(DatasetCodec, FailsWhereCompress2FailsAndRecovers) {
+TEST(DatasetCodec, FailsWhereCompress2FailsAndRecovers)
+{
     frame_codec codec;
     const byte_vector frame = sample_frames()[2];
     byte_vector stream(compressBound(static_cast<uLong>(frame.size())));
@@ -74,7 +80,8 @@ TEST(DatasetCodec, FailsWhereCompress2FailsAndRecovers) {
     EXPECT_EQ(codec_compress(codec, frame, 6), compress2_of(frame, 6));
 }
 
-TEST(DatasetCodec, AcceptsExactlyTheStreamsUncompressAccepts) {
+TEST(DatasetCodec, AcceptsExactlyTheStreamsUncompressAccepts)
+{
     frame_codec codec;
     const byte_vector frame = sample_frames()[2];
     const byte_vector stream = compress2_of(frame, 6);
@@ -103,7 +110,8 @@ TEST(DatasetCodec, AcceptsExactlyTheStreamsUncompressAccepts) {
     EXPECT_TRUE(std::equal(frame.begin(), frame.end(), out.begin()));
 }
 
-TEST(DatasetCodec, FramesWrittenAtChangingLevelsMatchCompress2) {
+TEST(DatasetCodec, FramesWrittenAtChangingLevelsMatchCompress2)
+{
     scratch_directory scratch;
     const std::string path = scratch.path("levels.lnk");
     const int levels[] = {6, 6, 9, -1, 0, 1};

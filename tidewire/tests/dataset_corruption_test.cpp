@@ -10,7 +10,8 @@ enum class outcome { opened, open_failed };
 
 // Opens the bytes, steps through every moment and reads every value; a frame
 // that fails to load is a clean error too.
-outcome read_everything(const std::string& path) {
+outcome read_everything(const std::string& path)
+{
     try {
         tidewire_data reader(path, 0);
         int32_t moments = 0, segments = 0, segment_constituents = 0, flow_paths = 0, flow_constituents = 0;
@@ -45,13 +46,15 @@ outcome read_everything(const std::string& path) {
 
 class DatasetCorruption : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         write_sample_file(valid_path);
         content = read_file_bytes(valid_path);
         header = static_cast<std::size_t>(int32_at(content, 0));
     }
 
-    outcome read_changed(const bytes& changed) {
+    outcome read_changed(const bytes& changed)
+    {
         write_file_bytes(path, changed);
         return read_everything(path);
     }
@@ -63,7 +66,8 @@ protected:
     std::size_t header = 0;
 };
 
-TEST_F(DatasetCorruption, EveryTruncationFailsCleanly) {
+TEST_F(DatasetCorruption, EveryTruncationFailsCleanly)
+{
     ASSERT_EQ(read_changed(content), outcome::opened);
     for (std::size_t length = 0; length < content.size(); ++length) {
         SCOPED_TRACE(length);
@@ -74,7 +78,8 @@ TEST_F(DatasetCorruption, EveryTruncationFailsCleanly) {
     }
 }
 
-TEST_F(DatasetCorruption, SingleByteChangesGiveAReaderOrACleanError) {
+TEST_F(DatasetCorruption, SingleByteChangesGiveAReaderOrACleanError)
+{
     // The header offset, the length fields of both frames, and every byte of
     // the header block.
     std::vector<std::size_t> positions;

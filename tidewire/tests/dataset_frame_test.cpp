@@ -15,15 +15,17 @@ protected:
     scratch_directory scratch;
     std::string path = scratch.path("frames.lnk");
 
-    static void give_counts(tidewire_data& dataset, int32_t segments, int32_t segment_constituents,
-                            int32_t flow_paths, int32_t flow_constituents) {
+    static void give_counts(tidewire_data& dataset, int32_t segments, int32_t segment_constituents, int32_t flow_paths,
+                            int32_t flow_constituents)
+    {
         dataset.setnumsegments(segments);
         dataset.setnumsegconsts(segment_constituents);
         dataset.setnumflowpaths(flow_paths);
         dataset.setnumfpconsts(flow_constituents);
     }
 
-    long file_size() const {
+    long file_size() const
+    {
         std::FILE* file = std::fopen(path.c_str(), "rb");
         std::fseek(file, 0, SEEK_END);
         const long size = std::ftell(file);
@@ -32,13 +34,15 @@ protected:
     }
 };
 
-std::vector<float> ramp(int32_t count, float start) {
+std::vector<float> ramp(int32_t count, float start)
+{
     std::vector<float> values;
     for (int32_t i = 0; i < count; ++i) values.push_back(start + static_cast<float>(i));
     return values;
 }
 
-TEST(DatasetFrameBuffers, CapacityCoversZlibsWorstCaseAndSizesStayIn32Bits) {
+TEST(DatasetFrameBuffers, CapacityCoversZlibsWorstCaseAndSizesStayIn32Bits)
+{
     frame_buffers side(8);
     ASSERT_EQ(side.reallocate(300), frame_buffers::result::ok);  // 100 segments, 3 constituents
     EXPECT_EQ(side.frame_size(), 1200);
@@ -53,7 +57,8 @@ TEST(DatasetFrameBuffers, CapacityCoversZlibsWorstCaseAndSizesStayIn32Bits) {
     EXPECT_EQ(side.reallocate(uint64_t{1} << 33), frame_buffers::result::size_too_large);
 }
 
-TEST_F(DatasetFrame, EachConstituentHasItsOwnRunOfValues) {
+TEST_F(DatasetFrame, EachConstituentHasItsOwnRunOfValues)
+{
     tidewire_data dataset(path, 1);
     dataset.setlanguage(1);
     give_counts(dataset, 100, 3, 4, 2);
@@ -70,7 +75,8 @@ TEST_F(DatasetFrame, EachConstituentHasItsOwnRunOfValues) {
     EXPECT_EQ(flow_values_of(dataset, 1, 4), std::vector<float>(4, 0.0f));
 }
 
-TEST_F(DatasetFrame, ValueIndexesAreCheckedAgainstTheConstituents) {
+TEST_F(DatasetFrame, ValueIndexesAreCheckedAgainstTheConstituents)
+{
     tidewire_data dataset(path, 1);
     dataset.setlanguage(1);
     give_counts(dataset, 100, 3, 4, 2);
@@ -92,7 +98,8 @@ TEST_F(DatasetFrame, ValueIndexesAreCheckedAgainstTheConstituents) {
                                                              "tidewire_data::getflowpath", "Index out of range");
 }
 
-TEST_F(DatasetFrame, ZeroCountKeepsTheBuffersAndANewCountClearsThem) {
+TEST_F(DatasetFrame, ZeroCountKeepsTheBuffersAndANewCountClearsThem)
+{
     tidewire_data dataset(path, 1);
     give_counts(dataset, 3, 1, 1, 1);
     const std::vector<float> values = ramp(3, 7.0f);
@@ -103,13 +110,14 @@ TEST_F(DatasetFrame, ZeroCountKeepsTheBuffersAndANewCountClearsThem) {
     EXPECT_EQ(segment_values_of(dataset, 0, 3), std::vector<float>(3, 0.0f));
 }
 
-TEST_F(DatasetFrame, FrameSizesBeyond32BitsFailWithoutWrapping) {
+TEST_F(DatasetFrame, FrameSizesBeyond32BitsFailWithoutWrapping)
+{
     tidewire_data dataset(path, 1);
     give_counts(dataset, 65536, 1, 1, 1);
     // 65536 x 8192 values take 2^31 bytes.
-    expect_dataset_failure<tidewire_memory_exhausted_exception>(
-        [&] { dataset.setnumsegconsts(8192); }, 1025, "tidewire_data::reallocate_segment_buffers",
-        "Insufficient memory to allocate segment frame buffer");
+    expect_dataset_failure<tidewire_memory_exhausted_exception>([&] { dataset.setnumsegconsts(8192); }, 1025,
+                                                                "tidewire_data::reallocate_segment_buffers",
+                                                                "Insufficient memory to allocate segment frame buffer");
     int32_t count = 0;
     dataset.getnumsegconsts(count);
     EXPECT_EQ(count, 8192);  // the table was resized before the buffers failed
@@ -127,7 +135,8 @@ TEST_F(DatasetFrame, FrameSizesBeyond32BitsFailWithoutWrapping) {
     dataset.momentcomplete();
 }
 
-TEST_F(DatasetFrame, StepsAddUpInTheWriterAndInTheReader) {
+TEST_F(DatasetFrame, StepsAddUpInTheWriterAndInTheReader)
+{
     write_sample_file(path);
     tidewire_data reader(path, 0);
     reader.setlanguage(1);
@@ -158,7 +167,8 @@ TEST_F(DatasetFrame, StepsAddUpInTheWriterAndInTheReader) {
     EXPECT_EQ(segment_values_of(reader, 2, 3), (std::vector<float>{110.5f, 111.5f, 112.5f}));
 }
 
-TEST_F(DatasetFrame, ValuesNotSetAgainAreWrittenAgain) {
+TEST_F(DatasetFrame, ValuesNotSetAgainAreWrittenAgain)
+{
     {
         tidewire_data writer(path, 1);
         give_counts(writer, 2, 1, 2, 1);
@@ -180,7 +190,8 @@ TEST_F(DatasetFrame, ValuesNotSetAgainAreWrittenAgain) {
     EXPECT_EQ(step, 1.0f);
 }
 
-TEST_F(DatasetFrame, ABadLevelFailsTheCompletionAndChangesNothing) {
+TEST_F(DatasetFrame, ABadLevelFailsTheCompletionAndChangesNothing)
+{
     tidewire_data writer(path, 1);
     fill_sample_header(writer);
     complete_sample_moment(writer, 0);
@@ -208,7 +219,8 @@ TEST_F(DatasetFrame, ABadLevelFailsTheCompletionAndChangesNothing) {
     EXPECT_EQ(segment_values_of(reader, 1, 3), (std::vector<float>{110.5f, 111.5f, 112.5f}));
 }
 
-TEST_F(DatasetFrame, NoMomentIsCompletedWithoutBothSides) {
+TEST_F(DatasetFrame, NoMomentIsCompletedWithoutBothSides)
+{
     tidewire_data writer(path, 1);
     give_counts(writer, 2, 1, 0, 1);
     expect_dataset_failure<tidewire_compression_exception>([&] { writer.momentcomplete(); }, 1026,
@@ -221,7 +233,8 @@ TEST_F(DatasetFrame, NoMomentIsCompletedWithoutBothSides) {
                                                            "Compression error compressing segment data");
 }
 
-TEST_F(DatasetFrame, CompressionFactorIsTheMeanRatioOfTheFramesWritten) {
+TEST_F(DatasetFrame, CompressionFactorIsTheMeanRatioOfTheFramesWritten)
+{
     tidewire_data writer(path, 1);
     fill_sample_header(writer);
     complete_sample_moment(writer, 0);

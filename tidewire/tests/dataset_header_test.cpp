@@ -12,7 +12,8 @@ protected:
     std::string path = scratch.path("header.lnk");
 };
 
-TEST_F(DatasetHeader, EveryFieldTableAndDescriptionReadsBackAsWritten) {
+TEST_F(DatasetHeader, EveryFieldTableAndDescriptionReadsBackAsWritten)
+{
     write_sample_file(path);
     tidewire_data reader(path, 0);
     reader.setlanguage(1);
@@ -76,7 +77,8 @@ TEST_F(DatasetHeader, EveryFieldTableAndDescriptionReadsBackAsWritten) {
     EXPECT_STREQ(text, "second description");
 }
 
-TEST_F(DatasetHeader, LongTextsComeBackWhole) {
+TEST_F(DatasetHeader, LongTextsComeBackWhole)
+{
     const std::string long_text(5000, 'x');
     {
         tidewire_data writer(path, 1);
@@ -94,7 +96,8 @@ TEST_F(DatasetHeader, LongTextsComeBackWhole) {
     EXPECT_EQ(std::string(buffer.data()), long_text);
 }
 
-TEST_F(DatasetHeader, IndexesStartAtTheLanguageBase) {
+TEST_F(DatasetHeader, IndexesStartAtTheLanguageBase)
+{
     tidewire_data dataset(path, 1);
     dataset.setnumsegments(2);
     dataset.setsegname(0, "first");
@@ -118,7 +121,8 @@ TEST_F(DatasetHeader, IndexesStartAtTheLanguageBase) {
     EXPECT_EQ(language, 1);
 }
 
-TEST_F(DatasetHeader, EveryIndexedAccessorChecksItsOwnTable) {
+TEST_F(DatasetHeader, EveryIndexedAccessorChecksItsOwnTable)
+{
     tidewire_data dataset(path, 1);
     dataset.setnumsegments(5);  // only the segment table is filled
     int32_t type = 0;
@@ -135,24 +139,24 @@ TEST_F(DatasetHeader, EveryIndexedAccessorChecksItsOwnTable) {
                                                              "tidewire_data::getfpconsttype", "Index out of range");
 }
 
-TEST_F(DatasetHeader, InvalidLanguageChangesNothing) {
+TEST_F(DatasetHeader, InvalidLanguageChangesNothing)
+{
     tidewire_data dataset(path, 1);
     dataset.setlanguage(1);
-    expect_dataset_failure<tidewire_invalid_language_exception>([&] { dataset.setlanguage(2); }, 515,
-                                                                "tidewire_data::setlanguage",
-                                                                "Invalid language specified");
+    expect_dataset_failure<tidewire_invalid_language_exception>(
+        [&] { dataset.setlanguage(2); }, 515, "tidewire_data::setlanguage", "Invalid language specified");
     int32_t language = -1;
     dataset.getlanguage(language);
     EXPECT_EQ(language, 1);
     dataset.setnumsegments(1);
     char name[8];
     dataset.getsegname(1, name);  // the base is still 1
-    expect_dataset_failure<tidewire_invalid_language_exception>([&] { dataset.setlanguage(-1); }, 515,
-                                                                "tidewire_data::setlanguage",
-                                                                "Invalid language specified");
+    expect_dataset_failure<tidewire_invalid_language_exception>(
+        [&] { dataset.setlanguage(-1); }, 515, "tidewire_data::setlanguage", "Invalid language specified");
 }
 
-TEST_F(DatasetHeader, OnlyTheKnownCreatorCodesAreAccepted) {
+TEST_F(DatasetHeader, OnlyTheKnownCreatorCodesAreAccepted)
+{
     tidewire_data dataset(path, 1);
     for (int32_t code : {0, 1, 2, 3, 4, 5, 6, 7, 12, 13, 14, 15, 18, 19, 21}) {
         dataset.setcreator(code);
@@ -162,16 +166,16 @@ TEST_F(DatasetHeader, OnlyTheKnownCreatorCodesAreAccepted) {
     }
     for (int32_t code : {8, 11, 16, 17, 20, 22, -1, 1000}) {
         SCOPED_TRACE(code);
-        expect_dataset_failure<tidewire_invalid_creator_exception>([&] { dataset.setcreator(code); }, 516,
-                                                                   "tidewire_data::setcreator",
-                                                                   "Invalid creator specified");
+        expect_dataset_failure<tidewire_invalid_creator_exception>(
+            [&] { dataset.setcreator(code); }, 516, "tidewire_data::setcreator", "Invalid creator specified");
     }
     int32_t stored = -1;
     dataset.getcreator(stored);
     EXPECT_EQ(stored, 21);
 }
 
-TEST_F(DatasetHeader, ShrinkingKeepsTheFirstEntriesAndGrowingAddsEmptyOnes) {
+TEST_F(DatasetHeader, ShrinkingKeepsTheFirstEntriesAndGrowingAddsEmptyOnes)
+{
     tidewire_data dataset(path, 1);
     dataset.setlanguage(1);
     dataset.setnumsegments(5);
@@ -194,7 +198,8 @@ TEST_F(DatasetHeader, ShrinkingKeepsTheFirstEntriesAndGrowingAddsEmptyOnes) {
     EXPECT_EQ(direction, 0);
 }
 
-TEST_F(DatasetHeader, NegativeCountFailsAsExhaustedMemory) {
+TEST_F(DatasetHeader, NegativeCountFailsAsExhaustedMemory)
+{
     tidewire_data dataset(path, 1);
     dataset.setnumsegments(2);
     expect_dataset_failure<tidewire_memory_exhausted_exception>(
@@ -205,7 +210,8 @@ TEST_F(DatasetHeader, NegativeCountFailsAsExhaustedMemory) {
     EXPECT_EQ(count, 2);
 }
 
-TEST_F(DatasetHeader, PlainFieldsAreStoredAsGiven) {
+TEST_F(DatasetHeader, PlainFieldsAreStoredAsGiven)
+{
     tidewire_data dataset(path, 1);
     float step = 0.0f;
     dataset.settimestep(0.125f);

@@ -13,25 +13,27 @@ protected:
     std::string path = scratch.path("layout.lnk");
 };
 
-std::string string_at(const bytes& content, std::size_t& at) {
+std::string string_at(const bytes& content, std::size_t& at)
+{
     const int32_t length = int32_at(content, at);
-    std::string text(content.begin() + static_cast<long>(at) + 4,
-                     content.begin() + static_cast<long>(at) + 4 + length);
+    std::string text(content.begin() + static_cast<long>(at) + 4, content.begin() + static_cast<long>(at) + 4 + length);
     at += 4 + static_cast<std::size_t>(length);
     return text;
 }
 
-std::vector<float> inflate_floats(const bytes& content, std::size_t at, int32_t length, std::size_t count) {
+std::vector<float> inflate_floats(const bytes& content, std::size_t at, int32_t length, std::size_t count)
+{
     std::vector<float> values(count);
     uLongf size = static_cast<uLongf>(count * 4);
-    EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(values.data()), &size, content.data() + at,
-                         static_cast<uLong>(length)),
-              Z_OK);
+    EXPECT_EQ(
+        uncompress(reinterpret_cast<Bytef*>(values.data()), &size, content.data() + at, static_cast<uLong>(length)),
+        Z_OK);
     EXPECT_EQ(size, count * 4);
     return values;  // the test host is little-endian, as the file
 }
 
-TEST_F(DatasetLayout, ClosedWithoutMomentsTheHeaderFollowsTheOffset) {
+TEST_F(DatasetLayout, ClosedWithoutMomentsTheHeaderFollowsTheOffset)
+{
     {
         tidewire_data writer(path, 1);
         writer.write_header();
@@ -41,7 +43,7 @@ TEST_F(DatasetLayout, ClosedWithoutMomentsTheHeaderFollowsTheOffset) {
     EXPECT_EQ(int32_at(content, 0), 8);
     EXPECT_EQ(int32_at(content, 4), 0);
     EXPECT_EQ(int32_at(content, 8 + 4 * 3 + 36 + 4 * 5), 0);  // number of moments
-    EXPECT_EQ(float_at(content, content.size() - 4), 0.0f);  // end time
+    EXPECT_EQ(float_at(content, content.size() - 4), 0.0f);   // end time
 
     // Such a file opens with no frame to load, and a completion does nothing.
     tidewire_data reader(path, 0);
@@ -51,7 +53,8 @@ TEST_F(DatasetLayout, ClosedWithoutMomentsTheHeaderFollowsTheOffset) {
     EXPECT_EQ(moments, 0);
 }
 
-TEST_F(DatasetLayout, HeaderBlockFieldByField) {
+TEST_F(DatasetLayout, HeaderBlockFieldByField)
+{
     const int32_t before = static_cast<int32_t>(std::time(nullptr));
     write_sample_file(path);
     const int32_t after = static_cast<int32_t>(std::time(nullptr));
@@ -71,17 +74,17 @@ TEST_F(DatasetLayout, HeaderBlockFieldByField) {
     at += 12;
     // Seed 3/5/2019 6:04:09: year, month, day, weekday, hour, minute,
     // second, second of the day, day number.
-    const int32_t seed[] = {2019, 3, 5, int32_at(content, at + 12), 6, 4, 9, 6 * 3600 + 4 * 60 + 9,
-                            int32_at(content, at + 32)};
+    const int32_t seed[] = {
+        2019, 3, 5, int32_at(content, at + 12), 6, 4, 9, 6 * 3600 + 4 * 60 + 9, int32_at(content, at + 32)};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(int32_at(content, at + 4 * static_cast<std::size_t>(i)), seed[i]) << i;
     EXPECT_EQ(int32_at(content, at + 12), int32_at(content, at + 32) % 7);
     at += 36;
-    EXPECT_EQ(int32_at(content, at), 1);           // variable step
-    EXPECT_EQ(float_at(content, at + 4), 30.0f);   // hydrodynamic step
-    EXPECT_EQ(float_at(content, at + 8), 2.5f);    // update interval
-    EXPECT_EQ(int32_at(content, at + 12), 120);    // ratio
-    EXPECT_EQ(int32_at(content, at + 16), 4);      // layers
-    EXPECT_EQ(int32_at(content, at + 20), 2);      // moments
+    EXPECT_EQ(int32_at(content, at), 1);          // variable step
+    EXPECT_EQ(float_at(content, at + 4), 30.0f);  // hydrodynamic step
+    EXPECT_EQ(float_at(content, at + 8), 2.5f);   // update interval
+    EXPECT_EQ(int32_at(content, at + 12), 120);   // ratio
+    EXPECT_EQ(int32_at(content, at + 16), 4);     // layers
+    EXPECT_EQ(int32_at(content, at + 20), 2);     // moments
     at += 24;
     // Flow paths (1, 2, 1) and (0, -3, 3).
     EXPECT_EQ(int32_at(content, at), 2);
@@ -111,7 +114,8 @@ TEST_F(DatasetLayout, HeaderBlockFieldByField) {
     EXPECT_EQ(at + 4, content.size());
 }
 
-TEST_F(DatasetLayout, FramesFollowTheOffsetBackToBack) {
+TEST_F(DatasetLayout, FramesFollowTheOffsetBackToBack)
+{
     write_sample_file(path);
     const bytes content = read_file_bytes(path);
     std::size_t at = 8;
@@ -131,7 +135,8 @@ TEST_F(DatasetLayout, FramesFollowTheOffsetBackToBack) {
     EXPECT_EQ(static_cast<std::size_t>(int32_at(content, 0)), at);
 }
 
-TEST_F(DatasetLayout, AWriterThatIsNeverClosedLeavesOffsetZero) {
+TEST_F(DatasetLayout, AWriterThatIsNeverClosedLeavesOffsetZero)
+{
     {
         tidewire_data writer(path, 1);
         fill_sample_header(writer);
@@ -143,13 +148,15 @@ TEST_F(DatasetLayout, AWriterThatIsNeverClosedLeavesOffsetZero) {
     EXPECT_EQ(int32_at(content, 4), 0);
 }
 
-TEST_F(DatasetLayout, OpeningForWritingReplacesTheFileAtOnce) {
+TEST_F(DatasetLayout, OpeningForWritingReplacesTheFileAtOnce)
+{
     write_file_bytes(path, bytes(100, 0xAB));
     tidewire_data writer(path, 1);
     EXPECT_EQ(read_file_bytes(path), bytes(8, 0));
 }
 
-TEST_F(DatasetLayout, ReadingLeavesTheFileUnchanged) {
+TEST_F(DatasetLayout, ReadingLeavesTheFileUnchanged)
+{
     write_sample_file(path);
     const bytes before = read_file_bytes(path);
     {
@@ -161,7 +168,8 @@ TEST_F(DatasetLayout, ReadingLeavesTheFileUnchanged) {
     EXPECT_EQ(read_file_bytes(path), before);
 }
 
-TEST_F(DatasetLayout, OlderVersionsEndWithTheDescriptions) {
+TEST_F(DatasetLayout, OlderVersionsEndWithTheDescriptions)
+{
     write_sample_file(path);
     bytes content = read_file_bytes(path);
     const std::size_t header = static_cast<std::size_t>(int32_at(content, 0));

@@ -11,25 +11,29 @@ struct moment_out {
     char text[80] = "untouched";
 };
 
-moment_out seed_of(const tidewire_data& dataset) {
+moment_out seed_of(const tidewire_data& dataset)
+{
     moment_out m;
     dataset.getseedmoment(m.month, m.day, m.year, m.hour, m.minute, m.second, m.days, m.text);
     return m;
 }
 
-moment_out current_of(const tidewire_data& dataset) {
+moment_out current_of(const tidewire_data& dataset)
+{
     moment_out m;
     dataset.getcurrentmoment(m.month, m.day, m.year, m.hour, m.minute, m.second, m.days, m.text);
     return m;
 }
 
-moment_out end_of(const tidewire_data& dataset) {
+moment_out end_of(const tidewire_data& dataset)
+{
     moment_out m;
     dataset.getendmoment(m.month, m.day, m.year, m.hour, m.minute, m.second, m.days, m.text);
     return m;
 }
 
-moment_out nth_of(const tidewire_data& dataset, int32_t n) {
+moment_out nth_of(const tidewire_data& dataset, int32_t n)
+{
     moment_out m;
     dataset.getnthmoment(n, m.month, m.day, m.year, m.hour, m.minute, m.second, m.days, m.text);
     return m;
@@ -41,7 +45,8 @@ protected:
     std::string path = scratch.path("moments.lnk");
 
     // A writer with one value on each side, so that moments can be completed.
-    void give_minimal_counts(tidewire_data& dataset) {
+    void give_minimal_counts(tidewire_data& dataset)
+    {
         dataset.setnumsegments(1);
         dataset.setnumsegconsts(1);
         dataset.setnumflowpaths(1);
@@ -49,7 +54,8 @@ protected:
     }
 };
 
-TEST_F(DatasetMoment, NewDatasetHasTheZeroSeed) {
+TEST_F(DatasetMoment, NewDatasetHasTheZeroSeed)
+{
     tidewire_data dataset(path, 1);
     const moment_out seed = seed_of(dataset);
     EXPECT_STREQ(seed.text, "0/0/0 0:00:00");
@@ -58,7 +64,8 @@ TEST_F(DatasetMoment, NewDatasetHasTheZeroSeed) {
     EXPECT_EQ(seed.days, 0.0f);
 }
 
-TEST_F(DatasetMoment, SeedComesBackFieldByField) {
+TEST_F(DatasetMoment, SeedComesBackFieldByField)
+{
     tidewire_data dataset(path, 1);
     dataset.setseedmoment(3, 5, 2019, 6, 4, 9);
     const moment_out seed = seed_of(dataset);
@@ -71,7 +78,8 @@ TEST_F(DatasetMoment, SeedComesBackFieldByField) {
     EXPECT_STREQ(seed.text, "3/5/2019 6:04:09");
 }
 
-TEST_F(DatasetMoment, NthMomentCountsFixedStepsFromTheSeed) {
+TEST_F(DatasetMoment, NthMomentCountsFixedStepsFromTheSeed)
+{
     tidewire_data dataset(path, 1);
     dataset.setlanguage(1);
     dataset.setseedmoment(1, 1, 2000, 0, 0, 0);
@@ -88,7 +96,8 @@ TEST_F(DatasetMoment, NthMomentCountsFixedStepsFromTheSeed) {
     EXPECT_STREQ(nth_of(dataset, 25).text, "1/2/2000 0:00:00");
 }
 
-TEST_F(DatasetMoment, NthMomentRefusesAVariableStep) {
+TEST_F(DatasetMoment, NthMomentRefusesAVariableStep)
+{
     tidewire_data dataset(path, 1);
     dataset.setvartimestep(1);
     moment_out m;
@@ -100,7 +109,8 @@ TEST_F(DatasetMoment, NthMomentRefusesAVariableStep) {
     EXPECT_STREQ(end_of(dataset).text, "0/0/0 0:00:00");
 }
 
-TEST_F(DatasetMoment, VariableStepEndLiesOneStepAfterTheLastFrame) {
+TEST_F(DatasetMoment, VariableStepEndLiesOneStepAfterTheLastFrame)
+{
     write_sample_file(path);  // variable step, steps 0.5 and 0.25 days
     tidewire_data reader(path, 0);
     reader.momentcomplete();
@@ -112,7 +122,8 @@ TEST_F(DatasetMoment, VariableStepEndLiesOneStepAfterTheLastFrame) {
     EXPECT_EQ(end.days, 0.75f);
 }
 
-TEST_F(DatasetMoment, FixedStepEndIsTheLastStoredMoment) {
+TEST_F(DatasetMoment, FixedStepEndIsTheLastStoredMoment)
+{
     {
         tidewire_data writer(path, 1);
         give_minimal_counts(writer);
@@ -128,7 +139,8 @@ TEST_F(DatasetMoment, FixedStepEndIsTheLastStoredMoment) {
     EXPECT_EQ(end.days, 0.083333336f);
 }
 
-TEST_F(DatasetMoment, FixedStepEndBeforeAnyMomentIsOneStepBeforeTheSeed) {
+TEST_F(DatasetMoment, FixedStepEndBeforeAnyMomentIsOneStepBeforeTheSeed)
+{
     tidewire_data writer(path, 1);
     writer.setseedmoment(1, 1, 2000, 0, 0, 0);
     writer.sethydtimestep(30.0f);
@@ -138,7 +150,8 @@ TEST_F(DatasetMoment, FixedStepEndBeforeAnyMomentIsOneStepBeforeTheSeed) {
     EXPECT_EQ(end.days, -3600.0f / 86400.0f);
 }
 
-TEST_F(DatasetMoment, CurrentMomentTruncatesTheElapsedSeconds) {
+TEST_F(DatasetMoment, CurrentMomentTruncatesTheElapsedSeconds)
+{
     const struct {
         float step;
         const char* text;
@@ -161,7 +174,8 @@ TEST_F(DatasetMoment, CurrentMomentTruncatesTheElapsedSeconds) {
     }
 }
 
-TEST_F(DatasetMoment, MomentsFarFromTheSeedStayDefined) {
+TEST_F(DatasetMoment, MomentsFarFromTheSeedStayDefined)
+{
     tidewire_data dataset(path, 1);
     dataset.setseedmoment(1, 1, 2000, 0, 0, 0);
     dataset.sethydtimestep(3.0e38f);

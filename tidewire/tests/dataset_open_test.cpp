@@ -12,7 +12,8 @@ constexpr std::size_t first_segment_name_field = 104;
 
 class DatasetOpen : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         write_sample_file(path);
         content = read_file_bytes(path);
         header = static_cast<std::size_t>(int32_at(content, 0));
@@ -21,7 +22,8 @@ protected:
     // Writes the changed bytes and checks that opening them fails with
     // `failure` and a text holding `message`.
     template <class failure>
-    void expect_open_failure(const bytes& changed, int32_t code, const std::string& message) {
+    void expect_open_failure(const bytes& changed, int32_t code, const std::string& message)
+    {
         write_file_bytes(path, changed);
         try {
             tidewire_data reader(path, 0);
@@ -33,7 +35,8 @@ protected:
         }
     }
 
-    std::size_t second_frame() const {
+    std::size_t second_frame() const
+    {
         const std::size_t n1 = static_cast<std::size_t>(int32_at(content, 12));
         const std::size_t n2 = static_cast<std::size_t>(int32_at(content, 16 + n1));
         return 8 + 12 + n1 + n2;
@@ -45,7 +48,8 @@ protected:
     std::size_t header = 0;
 };
 
-TEST_F(DatasetOpen, InvalidModesCreateNothing) {
+TEST_F(DatasetOpen, InvalidModesCreateNothing)
+{
     for (int32_t mode : {2, -1}) {
         const std::string name = scratch.path("mode" + std::to_string(mode) + ".lnk");
         expect_dataset_failure<tidewire_cannot_open_exception>([&] { tidewire_data dataset(name, mode); }, 512,
@@ -55,7 +59,8 @@ TEST_F(DatasetOpen, InvalidModesCreateNothing) {
     }
 }
 
-TEST_F(DatasetOpen, InvalidModeTextNamesItsLine) {
+TEST_F(DatasetOpen, InvalidModeTextNamesItsLine)
+{
     try {
         tidewire_data dataset(path, 2);
         FAIL();
@@ -64,7 +69,8 @@ TEST_F(DatasetOpen, InvalidModeTextNamesItsLine) {
     }
 }
 
-TEST_F(DatasetOpen, MissingFileCarriesTheStreamText) {
+TEST_F(DatasetOpen, MissingFileCarriesTheStreamText)
+{
     try {
         tidewire_data dataset(scratch.path("missing.lnk"), 0);
         FAIL();
@@ -75,13 +81,15 @@ TEST_F(DatasetOpen, MissingFileCarriesTheStreamText) {
     }
 }
 
-TEST_F(DatasetOpen, FileThatWasNeverClosed) {
+TEST_F(DatasetOpen, FileThatWasNeverClosed)
+{
     bytes changed = content;
     put_int32_at(changed, 0, 0);
     expect_open_failure<tidewire_cannot_open_exception>(changed, 512, "never closed");
 }
 
-TEST_F(DatasetOpen, HeaderOffsetOutsideTheFile) {
+TEST_F(DatasetOpen, HeaderOffsetOutsideTheFile)
+{
     for (int64_t offset : {int64_t{4}, int64_t{-8}, static_cast<int64_t>(content.size()),
                            static_cast<int64_t>(content.size()) + 1000, int64_t{1} << 40}) {
         SCOPED_TRACE(offset);
@@ -92,11 +100,13 @@ TEST_F(DatasetOpen, HeaderOffsetOutsideTheFile) {
     }
 }
 
-TEST_F(DatasetOpen, ShorterThanTheHeaderOffset) {
+TEST_F(DatasetOpen, ShorterThanTheHeaderOffset)
+{
     expect_open_failure<tidewire_cannot_open_exception>(bytes(5, 0), 512, "shorter than its 8-byte header offset");
 }
 
-TEST_F(DatasetOpen, HeaderBlockThatEndsEarly) {
+TEST_F(DatasetOpen, HeaderBlockThatEndsEarly)
+{
     for (std::size_t cut : {std::size_t{2}, std::size_t{10}, content.size() - header - 2}) {
         SCOPED_TRACE(cut);
         bytes changed(content.begin(), content.end() - static_cast<long>(cut));
@@ -106,7 +116,8 @@ TEST_F(DatasetOpen, HeaderBlockThatEndsEarly) {
     }
 }
 
-TEST_F(DatasetOpen, StringLongerThanTheFile) {
+TEST_F(DatasetOpen, StringLongerThanTheFile)
+{
     bytes changed = content;
     put_int32_at(changed, header + first_segment_name_field, 100000);
     expect_open_failure<tidewire_cannot_open_exception>(changed, 512, "");
@@ -114,7 +125,8 @@ TEST_F(DatasetOpen, StringLongerThanTheFile) {
     expect_open_failure<tidewire_cannot_open_exception>(changed, 512, "");
 }
 
-TEST_F(DatasetOpen, TableCountTheFileCannotHold) {
+TEST_F(DatasetOpen, TableCountTheFileCannotHold)
+{
     for (int32_t count : {-1, 1000, 0x7FFFFFFF}) {
         SCOPED_TRACE(count);
         bytes changed = content;
@@ -124,7 +136,8 @@ TEST_F(DatasetOpen, TableCountTheFileCannotHold) {
     }
 }
 
-TEST_F(DatasetOpen, MoreMomentsThanFramesCanFit) {
+TEST_F(DatasetOpen, MoreMomentsThanFramesCanFit)
+{
     bytes changed = content;
     put_int32_at(changed, header + moments_field, 1000);
     expect_open_failure<tidewire_cannot_open_exception>(changed, 512, "1000 moments cannot fit");
@@ -132,7 +145,8 @@ TEST_F(DatasetOpen, MoreMomentsThanFramesCanFit) {
     expect_open_failure<tidewire_cannot_open_exception>(changed, 512, "moments cannot fit");
 }
 
-TEST_F(DatasetOpen, DamagedFirstFrameFailsTheOpen) {
+TEST_F(DatasetOpen, DamagedFirstFrameFailsTheOpen)
+{
     const int32_t n1 = int32_at(content, 12);
     struct {
         std::size_t offset;
@@ -152,7 +166,8 @@ TEST_F(DatasetOpen, DamagedFirstFrameFailsTheOpen) {
     }
 }
 
-TEST_F(DatasetOpen, FrameThatRunsIntoTheHeaderBlock) {
+TEST_F(DatasetOpen, FrameThatRunsIntoTheHeaderBlock)
+{
     // Two moments fit, but the header offset now cuts the second frame.
     bytes changed = content;
     const std::size_t cut = second_frame() + 10;
@@ -160,12 +175,13 @@ TEST_F(DatasetOpen, FrameThatRunsIntoTheHeaderBlock) {
     changed.erase(changed.begin() + static_cast<long>(cut), changed.begin() + static_cast<long>(header));
     write_file_bytes(path, changed);
     tidewire_data reader(path, 0);
-    expect_dataset_failure<tidewire_compression_exception>([&] { reader.momentcomplete(); }, 1026,
-                                                           "tidewire_data::momentcomplete",
-                                                           "Damaged frame 2 in the linkage file: it runs past the header block");
+    expect_dataset_failure<tidewire_compression_exception>(
+        [&] { reader.momentcomplete(); }, 1026, "tidewire_data::momentcomplete",
+        "Damaged frame 2 in the linkage file: it runs past the header block");
 }
 
-TEST_F(DatasetOpen, DamagedLaterFrameLeavesTheDatasetUsable) {
+TEST_F(DatasetOpen, DamagedLaterFrameLeavesTheDatasetUsable)
+{
     bytes changed = content;
     const std::size_t frame = second_frame();
     changed[frame + 8 + 2] ^= 0xFF;  // inside the segment stream

@@ -4,11 +4,18 @@
 
 #include "byte_order.h"
 
-float sample_segment_value(int32_t m, int32_t c, int32_t e) { return 100.0f * m + 10.0f * c + e + 0.5f; }
+float sample_segment_value(int32_t m, int32_t c, int32_t e)
+{
+    return 100.0f * m + 10.0f * c + e + 0.5f;
+}
 
-float sample_flow_value(int32_t m, int32_t c, int32_t e) { return -1000.0f * (m + 1) - 10.0f * c - e; }
+float sample_flow_value(int32_t m, int32_t c, int32_t e)
+{
+    return -1000.0f * (m + 1) - 10.0f * c - e;
+}
 
-void fill_sample_header(tidewire_data& dataset) {
+void fill_sample_header(tidewire_data& dataset)
+{
     dataset.setlanguage(1);
     dataset.setcreator(1);
     dataset.setseedmoment(3, 5, 2019, 6, 4, 9);
@@ -33,7 +40,8 @@ void fill_sample_header(tidewire_data& dataset) {
     dataset.adddescription(-2, "second description");
 }
 
-void complete_sample_moment(tidewire_data& dataset, int32_t m) {
+void complete_sample_moment(tidewire_data& dataset, int32_t m)
+{
     for (int32_t c = 0; c < sample_shape::segment_constituents; ++c) {
         std::vector<float> values;
         for (int32_t e = 0; e < sample_shape::segments; ++e) values.push_back(sample_segment_value(m, c, e));
@@ -48,39 +56,48 @@ void complete_sample_moment(tidewire_data& dataset, int32_t m) {
     dataset.momentcomplete();
 }
 
-void write_sample_file(const std::string& path) {
+void write_sample_file(const std::string& path)
+{
     tidewire_data dataset(path, 1);
     fill_sample_header(dataset);
     for (int32_t m = 0; m < sample_shape::moments; ++m) complete_sample_moment(dataset, m);
     dataset.write_header();
 }
 
-std::vector<float> segment_values_of(const tidewire_data& dataset, int32_t index, int32_t count) {
+std::vector<float> segment_values_of(const tidewire_data& dataset, int32_t index, int32_t count)
+{
     std::vector<float> values(static_cast<std::size_t>(count), -1.0f);
     dataset.getseginfo(index, values.data());
     return values;
 }
 
-std::vector<float> flow_values_of(const tidewire_data& dataset, int32_t index, int32_t count) {
+std::vector<float> flow_values_of(const tidewire_data& dataset, int32_t index, int32_t count)
+{
     std::vector<float> values(static_cast<std::size_t>(count), -1.0f);
     dataset.getflowinfo(index, values.data());
     return values;
 }
 
-int32_t int32_at(const bytes& content, std::size_t offset) { return decode_int32_le(content.data() + offset); }
+int32_t int32_at(const bytes& content, std::size_t offset)
+{
+    return decode_int32_le(content.data() + offset);
+}
 
-float float_at(const bytes& content, std::size_t offset) {
+float float_at(const bytes& content, std::size_t offset)
+{
     const uint32_t bits = decode_uint32_le(content.data() + offset);
     float value = 0.0f;
     std::memcpy(&value, &bits, sizeof value);
     return value;
 }
 
-void put_int32_at(bytes& content, std::size_t offset, int32_t value) {
+void put_int32_at(bytes& content, std::size_t offset, int32_t value)
+{
     encode_int32_le(content.data() + offset, value);
 }
 
-bool names_dataset_failure(const char* text, const std::string& function, const std::string& message) {
+bool names_dataset_failure(const char* text, const std::string& function, const std::string& message)
+{
     const std::string whole(text);
     const std::string unit = "tidewiredata.cpp (";
     const std::size_t unit_at = whole.find(unit);

@@ -50,7 +50,8 @@ bool names_dataset_failure(const char* text, const std::string& function, const 
 // operation's name `function` and `message`.
 template <class failure, class operation_type>
 void expect_dataset_failure(operation_type operation, int32_t code, const std::string& function,
-                            const std::string& message) {
+                            const std::string& message)
+{
     try {
         operation();
         ADD_FAILURE() << "no failure, expected " << message;

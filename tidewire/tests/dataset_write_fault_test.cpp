@@ -15,14 +15,16 @@ namespace {
 // Limits the size of the files this process writes, until destroyed.
 class file_size_limit {
 public:
-    explicit file_size_limit(rlim_t bytes) {
+    explicit file_size_limit(rlim_t bytes)
+    {
         previous_handler = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &previous);
         struct rlimit limited = previous;
         limited.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limited);
     }
-    ~file_size_limit() {
+    ~file_size_limit()
+    {
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, previous_handler);
     }
@@ -39,7 +41,8 @@ protected:
 
     // Runs `operation` and checks that it fails with a write failure.
     template <class operation_type>
-    void expect_write_failure(operation_type operation) {
+    void expect_write_failure(operation_type operation)
+    {
         try {
             operation();
             ADD_FAILURE() << "a write that the file did not take was reported as success";
@@ -48,7 +51,8 @@ protected:
         }
     }
 
-    static float elapsed_days_of(const tidewire_data& dataset) {
+    static float elapsed_days_of(const tidewire_data& dataset)
+    {
         int32_t month, day, year, hour, minute, second;
         float days = -1.0f;
         char text[32];
@@ -57,7 +61,8 @@ protected:
     }
 };
 
-TEST_F(DatasetWriteFault, FrameThatDoesNotFitFailsAndCanBeCompletedLater) {
+TEST_F(DatasetWriteFault, FrameThatDoesNotFitFailsAndCanBeCompletedLater)
+{
     tidewire_data writer(path, 1);
     fill_sample_header(writer);
     complete_sample_moment(writer, 0);
@@ -80,7 +85,8 @@ TEST_F(DatasetWriteFault, FrameThatDoesNotFitFailsAndCanBeCompletedLater) {
     EXPECT_EQ(segment_values_of(reader, 1, 3), (std::vector<float>{110.5f, 111.5f, 112.5f}));
 }
 
-TEST_F(DatasetWriteFault, CloseStepThatDoesNotFitLeavesAnUnclosedFile) {
+TEST_F(DatasetWriteFault, CloseStepThatDoesNotFitLeavesAnUnclosedFile)
+{
     tidewire_data writer(path, 1);
     fill_sample_header(writer);
     complete_sample_moment(writer, 0);
@@ -102,7 +108,8 @@ TEST_F(DatasetWriteFault, CloseStepThatDoesNotFitLeavesAnUnclosedFile) {
     EXPECT_EQ(moments, 1);
 }
 
-TEST_F(DatasetWriteFault, PlaceholderThatDoesNotFitFailsTheOpen) {
+TEST_F(DatasetWriteFault, PlaceholderThatDoesNotFitFailsTheOpen)
+{
     const file_size_limit limit(4);
     expect_dataset_failure<tidewire_cannot_open_exception>([&] { tidewire_data writer(path, 1); }, 512,
                                                            "tidewire_data::tidewire_data", "");

@@ -6,8 +6,8 @@
 namespace {
 
 // year/month/day hour:minute:second
-void expect_moment(const moment& value, std::int32_t year, std::int32_t month, std::int32_t day,
-                   std::int32_t hour, std::int32_t minute, std::int32_t second)
+void expect_moment(const moment& value, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour,
+                   std::int32_t minute, std::int32_t second)
 {
     EXPECT_EQ(value.year, year);
     EXPECT_EQ(value.month, month);

@@ -12,8 +12,7 @@ TEST_F(RecordsEncoding, FlowPathIsThreeInt32)
 {
     const flow_data path_record(3, 7, 2);
     const persistent_object& record = path_record;
-    EXPECT_EQ(written_by([&](file_stream& s) { record.write(s); }),
-              (bytes{3, 0, 0, 0, 7, 0, 0, 0, 2, 0, 0, 0}));
+    EXPECT_EQ(written_by([&](file_stream& s) { record.write(s); }), (bytes{3, 0, 0, 0, 7, 0, 0, 0, 2, 0, 0, 0}));
 
     flow_data read_back;
     persistent_object& target = read_back;
@@ -54,8 +53,7 @@ TEST_F(RecordsEncoding, ConstituentsAreTheirTypeCode)
 TEST_F(RecordsEncoding, DescriptionIsTypeThenText)
 {
     const data_description_entry entry(5, "abc");
-    EXPECT_EQ(written_by([&](file_stream& s) { entry.write(s); }),
-              (bytes{5, 0, 0, 0, 3, 0, 0, 0, 'a', 'b', 'c'}));
+    EXPECT_EQ(written_by([&](file_stream& s) { entry.write(s); }), (bytes{5, 0, 0, 0, 3, 0, 0, 0, 'a', 'b', 'c'}));
 
     data_description_entry read_back;
     EXPECT_EQ(read_back.type, 0);

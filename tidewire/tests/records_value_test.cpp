@@ -60,8 +60,7 @@ TEST_F(RecordsValue, MomentIsItsNineFieldsInOrder)
     value.day_number = -9;
     const bytes written = written_by([&](file_stream& s) { write_value(s, value); });
     ASSERT_EQ(written.size(), 36u);
-    for (std::size_t field = 0; field < 8; ++field)
-        EXPECT_EQ(written[4 * field], field + 1) << field;
+    for (std::size_t field = 0; field < 8; ++field) EXPECT_EQ(written[4 * field], field + 1) << field;
     EXPECT_EQ(written[32], 0xF7);
     EXPECT_EQ(written[35], 0xFF);
 
@@ -86,8 +85,7 @@ TEST_F(RecordsValue, AShortReadFailsAndLeavesTheItemAsItWas)
         read_value(reading(bytes(35, 1)), value);
         FAIL() << "no input failure";
     } catch (const input_exception& error) {
-        EXPECT_NE(std::string(error.what()).find("read_value : File ends before the 36-byte item"),
-                  std::string::npos)
+        EXPECT_NE(std::string(error.what()).find("read_value : File ends before the 36-byte item"), std::string::npos)
             << error.what();
     }
     EXPECT_EQ(value.year, 2000);

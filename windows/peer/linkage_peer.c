@@ -11,14 +11,12 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && strcmp(argv[1], "write") == 0) {
         int error = write_sample_linkage(argv[2]);
-        if (error)
-            fprintf(stderr, "%s: writing failed with error %d\n", argv[2], error);
+        if (error) fprintf(stderr, "%s: writing failed with error %d\n", argv[2], error);
         return error ? 1 : 0;
     }
     if (argc == 3 && strcmp(argv[1], "check") == 0) {
         int differences = check_sample_linkage(argv[2], stderr);
-        if (differences != 0)
-            fprintf(stderr, "%s: %d differences from the sample\n", argv[2], differences);
+        if (differences != 0) fprintf(stderr, "%s: %d differences from the sample\n", argv[2], differences);
         return differences == 0 ? 0 : 1;
     }
     fprintf(stderr, "usage: linkage_peer write|check FILE\n");

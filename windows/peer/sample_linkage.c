@@ -4,8 +4,13 @@
 
 #include "tidewire.h"
 
-enum { segment_count = 3, segment_constituent_count = 3, flow_path_count = 4, flow_constituent_count = 2,
-       moment_count = 3 };
+enum {
+    segment_count = 3,
+    segment_constituent_count = 3,
+    flow_path_count = 4,
+    flow_constituent_count = 2,
+    moment_count = 3
+};
 
 static const char* const segment_names[segment_count] = {"I=1 J=1 K=1", "I=2 J=1 K=1", "I=2 J=2 K=2"};
 static const int32_t segment_constituent_types[segment_constituent_count] = {1, 2, 4};
@@ -18,8 +23,14 @@ static const float hour_in_days = 1.0f / 24.0f;
 
 /* Values of moment m (from 0), constituent c and element e: distinct and
  * exact in a 4-byte float. */
-static float segment_value(int m, int c, int e) { return (float)(m * 100 + c * 10 + e) + 0.25f; }
-static float flow_value(int m, int c, int e) { return -0.5f * (float)(m * 100 + c * 10 + e); }
+static float segment_value(int m, int c, int e)
+{
+    return (float)(m * 100 + c * 10 + e) + 0.25f;
+}
+static float flow_value(int m, int c, int e)
+{
+    return -0.5f * (float)(m * 100 + c * 10 + e);
+}
 
 int write_sample_linkage(const char* path)
 {
@@ -37,7 +48,11 @@ int write_sample_linkage(const char* path)
         _twclose(&handle, &close_error);
         return error;
     }
-#define CALL(expr) do { expr; if (error) goto done; } while (0)
+#define CALL(expr)            \
+    do {                      \
+        expr;                 \
+        if (error) goto done; \
+    } while (0)
     CALL(_twsetlanguage(&handle, &language, &error));
     CALL(_twsetcreator(&handle, &creator, &error));
     CALL(_twsetseedmoment(&handle, &month, &day, &year, &hour, &minute, &second, &error));
@@ -46,32 +61,27 @@ int write_sample_linkage(const char* path)
     CALL(_twsetupdateint(&handle, &update_interval, &error));
     CALL(_twsethydtokelvaratio(&handle, &ratio, &error));
     CALL(_twsetnumlayers(&handle, &layers, &error));
-    for (i = 0; i < 2; ++i)
-        CALL(_twadddescription(&handle, &description_types[i], description_texts[i], &error));
+    for (i = 0; i < 2; ++i) CALL(_twadddescription(&handle, &description_types[i], description_texts[i], &error));
     CALL(_twsetnumsegments(&handle, &nseg, &error));
     CALL(_twsetnumsegconsts(&handle, &nsc, &error));
     CALL(_twsetnumflowpaths(&handle, &nfp, &error));
     CALL(_twsetnumfpconsts(&handle, &nfpc, &error));
-    for (i = 1; i <= segment_count; ++i)
-        CALL(_twsetsegname(&handle, &i, segment_names[i - 1], &error));
+    for (i = 1; i <= segment_count; ++i) CALL(_twsetsegname(&handle, &i, segment_names[i - 1], &error));
     for (i = 1; i <= segment_constituent_count; ++i)
         CALL(_twsetsegconsttype(&handle, &i, &segment_constituent_types[i - 1], &error));
     for (i = 1; i <= flow_constituent_count; ++i)
         CALL(_twsetfpconsttype(&handle, &i, &flow_constituent_types[i - 1], &error));
     for (i = 1; i <= flow_path_count; ++i)
-        CALL(_twsetflowpath(&handle, &i, &flow_paths[i - 1][0], &flow_paths[i - 1][1], &flow_paths[i - 1][2],
-                            &error));
+        CALL(_twsetflowpath(&handle, &i, &flow_paths[i - 1][0], &flow_paths[i - 1][1], &flow_paths[i - 1][2], &error));
     for (m = 0; m < moment_count; ++m) {
         float segment_values[segment_count], flow_values[flow_path_count];
         int32_t c, e;
         for (c = 1; c <= segment_constituent_count; ++c) {
-            for (e = 0; e < segment_count; ++e)
-                segment_values[e] = segment_value(m, c, e);
+            for (e = 0; e < segment_count; ++e) segment_values[e] = segment_value(m, c, e);
             CALL(_twsetseginfo(&handle, &c, segment_values, &error));
         }
         for (c = 1; c <= flow_constituent_count; ++c) {
-            for (e = 0; e < flow_path_count; ++e)
-                flow_values[e] = flow_value(m, c, e);
+            for (e = 0; e < flow_path_count; ++e) flow_values[e] = flow_value(m, c, e);
             CALL(_twsetflowinfo(&handle, &c, flow_values, &error));
         }
         CALL(_twsettimestep(&handle, &hour_in_days, &error));
@@ -90,8 +100,7 @@ struct checker {
 
 static void expect_int(struct checker* check, const char* what, int32_t actual, int32_t expected)
 {
-    if (actual == expected)
-        return;
+    if (actual == expected) return;
     fprintf(check->report, "%s: %ld instead of %ld\n", what, (long)actual, (long)expected);
     ++check->differences;
 }
@@ -99,16 +108,14 @@ static void expect_int(struct checker* check, const char* what, int32_t actual, 
 /* Floats are compared by their bits: the sample's values are exact. */
 static void expect_float(struct checker* check, const char* what, float actual, float expected)
 {
-    if (memcmp(&actual, &expected, sizeof actual) == 0)
-        return;
+    if (memcmp(&actual, &expected, sizeof actual) == 0) return;
     fprintf(check->report, "%s: %.9g instead of %.9g\n", what, (double)actual, (double)expected);
     ++check->differences;
 }
 
 static void expect_text(struct checker* check, const char* what, const char* actual, const char* expected)
 {
-    if (strcmp(actual, expected) == 0)
-        return;
+    if (strcmp(actual, expected) == 0) return;
     fprintf(check->report, "%s: '%s' instead of '%s'\n", what, actual, expected);
     ++check->differences;
 }

@@ -36,8 +36,7 @@ protected:
     }
     void TearDown() override
     {
-        if (module != nullptr)
-            FreeLibrary(module);
+        if (module != nullptr) FreeLibrary(module);
     }
 
     FARPROC by_ordinal(WORD ordinal) const { return GetProcAddress(module, MAKEINTRESOURCEA(ordinal)); }
@@ -101,13 +100,13 @@ TEST_F(dll_loading, a_file_left_open_at_unload_gets_no_header)
     ASSERT_TRUE(SetEnvironmentVariableA(child_variable, file.c_str()));
     char program[MAX_PATH];
     ASSERT_NE(GetModuleFileNameA(nullptr, program, MAX_PATH), 0u);
-    std::string command = std::string("\"") + program +
-                          "\" --gtest_filter=dll_loading.a_file_left_open_at_unload_gets_no_header";
+    std::string command =
+        std::string("\"") + program + "\" --gtest_filter=dll_loading.a_file_left_open_at_unload_gets_no_header";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &child));
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
     SetEnvironmentVariableA(child_variable, nullptr);
     ASSERT_EQ(WaitForSingleObject(child.hProcess, 60000), WAIT_OBJECT_0);
     DWORD exit_code = 1;

@@ -16,8 +16,7 @@ std::vector<std::string> crlf_lines(const std::string& text)
     std::size_t start = 0;
     for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
         lines.push_back(text.substr(start, end - start));
-    if (start != text.size())
-        lines.push_back("unterminated: " + text.substr(start));
+    if (start != text.size()) lines.push_back("unterminated: " + text.substr(start));
     return lines;
 }
 
@@ -30,18 +29,16 @@ std::string name_of_share_line(const std::string& line)
     return std::regex_match(line, match, share_line) ? match[1].str() : "malformed: " + line;
 }
 
-void expect_summary(const std::vector<std::string>& lines, std::size_t first,
-                    const std::vector<std::string>& names)
+void expect_summary(const std::vector<std::string>& lines, std::size_t first, const std::vector<std::string>& names)
 {
     ASSERT_GE(lines.size(), first + names.size() + 3);
-    EXPECT_TRUE(std::regex_match(lines[first],
-                                 std::regex("Total elapsed ms from first tidewire call \\(total runtime\\): [0-9]+ ms")))
+    EXPECT_TRUE(std::regex_match(
+        lines[first], std::regex("Total elapsed ms from first tidewire call \\(total runtime\\): [0-9]+ ms")))
         << lines[first];
-    EXPECT_TRUE(std::regex_match(lines[first + 1],
-                                 std::regex("Total elapsed ms in tidewire calls \\(tidewire library time\\): [0-9]+ ms")))
+    EXPECT_TRUE(std::regex_match(
+        lines[first + 1], std::regex("Total elapsed ms in tidewire calls \\(tidewire library time\\): [0-9]+ ms")))
         << lines[first + 1];
-    for (std::size_t i = 0; i < names.size(); ++i)
-        EXPECT_EQ(name_of_share_line(lines[first + 2 + i]), names[i]);
+    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(name_of_share_line(lines[first + 2 + i]), names[i]);
     EXPECT_EQ(lines[first + 2 + names.size()], "");
 }
 
@@ -120,6 +117,5 @@ TEST_F(dll_timing, others_may_read_and_write_the_log_while_the_library_holds_it)
     const HANDLE other = CreateFileA("LOG.TXT", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                      nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(other, INVALID_HANDLE_VALUE) << "error " << GetLastError();
-    if (other != INVALID_HANDLE_VALUE)
-        CloseHandle(other);
+    if (other != INVALID_HANDLE_VALUE) CloseHandle(other);
 }

@@ -13,8 +13,7 @@ void debugging(std::int32_t on)
 bool has_bare_line_feed(const std::string& log)
 {
     for (std::size_t i = 0; i < log.size(); ++i)
-        if (log[i] == '\n' && (i == 0 || log[i - 1] != '\r'))
-            return true;
+        if (log[i] == '\n' && (i == 0 || log[i - 1] != '\r')) return true;
     return false;
 }
 

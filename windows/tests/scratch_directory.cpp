@@ -12,8 +12,7 @@ scratch_directory::scratch_directory() : previous(std::filesystem::current_path(
     const std::string stem = "tidewire-test-" + std::to_string(GetCurrentProcessId()) + "-";
     for (unsigned attempt = 0;; ++attempt) {
         path = base / (stem + std::to_string(attempt));
-        if (std::filesystem::create_directory(path))
-            break;
+        if (std::filesystem::create_directory(path)) break;
     }
     std::filesystem::current_path(path);
 }

@@ -16,8 +16,8 @@ public:
         if (error == 0) return;
         char text[4096] = {};
         _twgetlasterror(text);
-        throw std::runtime_error("writing " + path_ + ": " + what + " failed with " + std::to_string(error) +
-                                 ": " + text);
+        throw std::runtime_error("writing " + path_ + ": " + what + " failed with " + std::to_string(error) + ": " +
+                                 text);
     }
 
 private:
@@ -29,8 +29,7 @@ private:
 // own files.
 class working_directory_change {
 public:
-    explicit working_directory_change(const std::filesystem::path& folder)
-        : previous_(std::filesystem::current_path())
+    explicit working_directory_change(const std::filesystem::path& folder) : previous_(std::filesystem::current_path())
     {
         std::filesystem::current_path(folder);
     }
@@ -46,7 +45,10 @@ private:
     std::filesystem::path previous_;
 };
 
-int32_t count_of(std::size_t size) { return static_cast<int32_t>(size); }
+int32_t count_of(std::size_t size)
+{
+    return static_cast<int32_t>(size);
+}
 
 void write_header(int32_t handle, const linkage_file_content& content, const library_call_check& check)
 {
@@ -110,8 +112,8 @@ void write_tables(int32_t handle, const linkage_file_content& content, const lib
 void write_moments(int32_t handle, const linkage_file_content& content, const library_call_check& check)
 {
     // The library cannot complete a moment while either side has no values.
-    if (content.segment_names.empty() || content.flow_paths.empty() ||
-        content.segment_constituent_types.empty() || content.flow_constituent_types.empty())
+    if (content.segment_names.empty() || content.flow_paths.empty() || content.segment_constituent_types.empty() ||
+        content.flow_constituent_types.empty())
         return;
     int32_t error = 0;
     std::vector<float> segment_values(content.segment_names.size());

@@ -30,14 +30,13 @@ struct linkage_file_content {
     float moment_step_days = 1.0f / 24.0f;  // time step stored with each frame
     // Values by moment (0-based), constituent (1-based) and segment or flow
     // path (0-based).  The defaults give distinct, recognisable values.
-    std::function<float(int32_t, int32_t, int32_t)> segment_value =
-        [](int32_t moment, int32_t constituent, int32_t segment) {
-            return static_cast<float>(1000 * constituent + 10 * segment + moment);
-        };
-    std::function<float(int32_t, int32_t, int32_t)> flow_value =
-        [](int32_t moment, int32_t constituent, int32_t path) {
-            return static_cast<float>(-1000 * constituent - 10 * path - moment);
-        };
+    std::function<float(int32_t, int32_t, int32_t)> segment_value = [](int32_t moment, int32_t constituent,
+                                                                       int32_t segment) {
+        return static_cast<float>(1000 * constituent + 10 * segment + moment);
+    };
+    std::function<float(int32_t, int32_t, int32_t)> flow_value = [](int32_t moment, int32_t constituent, int32_t path) {
+        return static_cast<float>(-1000 * constituent - 10 * path - moment);
+    };
 };
 
 // Segment names of the form "I=i J=j K=k".

@@ -49,9 +49,15 @@ std::string scratch_workdir::read(const std::string& relative) const
     return content.str();
 }
 
-bool scratch_workdir::exists(const std::string& relative) const { return fs::exists(root_ / relative); }
+bool scratch_workdir::exists(const std::string& relative) const
+{
+    return fs::exists(root_ / relative);
+}
 
-void scratch_workdir::remove(const std::string& relative) const { fs::remove(root_ / relative); }
+void scratch_workdir::remove(const std::string& relative) const
+{
+    fs::remove(root_ / relative);
+}
 
 void scratch_workdir::write_control(int im, int jm, int km) const
 {

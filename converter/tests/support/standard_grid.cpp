@@ -22,8 +22,8 @@ void write_standard_grid(const scratch_workdir& dir, int im, int jm, int km)
             const std::string column = std::to_string(i) + " " + std::to_string(j);
             layers.push_back(column + " " + std::to_string(km));
             depths.push_back(column + " 100.0 200.0 10.0");
-            shapes.push_back(column + " " + std::to_string(416000 + 100 * i) + " " +
-                             std::to_string(3360000 + 200 * j) + " 1.0 0.0 0.0 1.0");
+            shapes.push_back(column + " " + std::to_string(416000 + 100 * i) + " " + std::to_string(3360000 + 200 * j) +
+                             " 1.0 0.0 0.0 1.0");
         }
     dir.write_grid_input("GVCLAYER.INP", layers);
     dir.write_grid_input("dxdy.inp", depths);

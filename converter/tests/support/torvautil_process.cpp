@@ -80,7 +80,10 @@ bool torvautil_run::printed(const std::string& text) const
     return false;
 }
 
-fs::path torvautil_executable() { return fs::path(TORVAUTIL_EXECUTABLE); }
+fs::path torvautil_executable()
+{
+    return fs::path(TORVAUTIL_EXECUTABLE);
+}
 
 torvautil_run run_torvautil(const fs::path& workdir, const std::vector<std::string>& answers)
 {

@@ -8,11 +8,11 @@
 #include <vector>
 
 struct torvautil_run {
-    bool exited = false;      // false when the process ended on a signal
-    int exit_status = -1;     // valid when exited
-    int signal = 0;           // valid when !exited
-    std::string console;      // everything written to standard output
-    std::string errors;       // everything written to standard error
+    bool exited = false;   // false when the process ended on a signal
+    int exit_status = -1;  // valid when exited
+    int signal = 0;        // valid when !exited
+    std::string console;   // everything written to standard output
+    std::string errors;    // everything written to standard error
 
     // The console split into lines, without their line ends.
     std::vector<std::string> console_lines() const;

@@ -8,8 +8,7 @@ int main(void)
     const int32_t mode = 1;
     int32_t handle = 0, error = -1;
     _twopen("package_user.lnk", &mode, &handle, &error);
-    if (error == 0)
-        _twclose(&handle, &error);
+    if (error == 0) _twclose(&handle, &error);
     if (error != 0) {
         char text[256];
         _twgetlasterror(text);
