@@ -39,6 +39,10 @@ void io_error();
 // layerdata, depthdata, shapedata, in this order.
 void convertinput();
 
+// The twelve file names of the grid and time files (the first step of
+// convertinput).
+void set_bentha_file_names();
+
 // Builds basepath, inputpath and outputpath, prints them and asks whether to
 // go on; anything but "Y" or "y" ends the run.
 void setpath();

@@ -3,7 +3,7 @@
 #include "freeform_line.h"
 #include "run_steps.h"
 
-void convertinput()
+void set_bentha_file_names()
 {
     bentha_input.maskinpfile = "cell.inp";
     bentha_input.maskdatfile = "mask.dat";
@@ -17,6 +17,11 @@ void convertinput()
     bentha_input.shapeinpfile = "lxly.inp";
     bentha_input.lxlydatfile = "lxly.dat";
     bentha_input.latlondatfile = "latlon.dat";
+}
+
+void convertinput()
+{
+    set_bentha_file_names();
 
     // maskdata creates invalidcolumn, which the other three use.
     maskdata();

@@ -26,18 +26,7 @@ protected:
         vars.km = km;
         vars.validcell.allocate(im, jm, km);
         vars.validcell.fill(0);
-        bentha_input.maskinpfile = "cell.inp";
-        bentha_input.maskdatfile = "mask.dat";
-        bentha_input.layerinpfile = "GVCLAYER.INP";
-        bentha_input.layerdatfile = "nz.dat";
-        bentha_input.depthinpfile = "dxdy.inp";
-        bentha_input.depthdatfile = "d.dat";
-        bentha_input.dxdydatfile = "dxdy.dat";
-        bentha_input.timedatfile = "Time.dat";
-        bentha_input.modeltxtfile = "Model_dim.txt";
-        bentha_input.shapeinpfile = "lxly.inp";
-        bentha_input.lxlydatfile = "lxly.dat";
-        bentha_input.latlondatfile = "latlon.dat";
+        set_bentha_file_names();
     }
 
     // Columns into which some segment maps (layer 1).
