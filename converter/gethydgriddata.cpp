@@ -29,14 +29,6 @@ namespace {
 constexpr int4 read_mode = 0;
 constexpr int4 first_index_is_one = 1;
 
-// Common error path: the library's text as a line of its own, then the end.
-void check_library_call(int4 error)
-{
-    if (error <= 0) return;
-    console::write(freeform_line() << library_error_text());
-    stop_run();
-}
-
 // The name as typed, without the NUL and blanks of the field.
 std::string typed_file_name()
 {
@@ -90,7 +82,7 @@ int4 open_linkage_file(text_output_file& hydrofile_out)
     }
     const int4 language = first_index_is_one;
     _twsetlanguage(&handle, &language, &ierror);
-    check_library_call(ierror);
+    stop_on_library_error(ierror);
     return handle;
 }
 
@@ -137,7 +129,7 @@ bool cell_inside_grid(const segment_cell& cell)
 
 void map_segment(segment_name_field& names, int4 handle, int4 iseg, text_output_file& segment_errors)
 {
-    check_library_call(names.fetch(handle, iseg));
+    stop_on_library_error(names.fetch(handle, iseg));
     const fixed_text<30> returned(names.field());
     fixed_text<30> packed = returned;
     removesp(packed);
@@ -181,7 +173,7 @@ void gethydgriddata()
     const int4 handle = open_linkage_file(hydrofile_out);
     int4 ierror = 0;
     _twgetnumsegments(&handle, &vars.numseg, &ierror);
-    check_library_call(ierror);
+    stop_on_library_error(ierror);
     allocate_segment_state();
 
     text_output_file segment_errors;
@@ -191,7 +183,7 @@ void gethydgriddata()
 
     console::write(freeform_line() << "Itw_handle:" << handle);
     _twclose(&handle, &ierror);
-    check_library_call(ierror);
+    stop_on_library_error(ierror);
     hydrofile_out.close();
     segment_errors.close();
 }

@@ -158,14 +158,6 @@ void read_descriptions(second_pass_state& pass)
 
 }  // namespace
 
-void stop_on_library_error(int4 ierror)
-{
-    if (ierror <= 0) return;
-    const fixed_text<256> errstring = library_error_text();
-    console::write(freeform_line() << errstring);
-    stop_run(0);
-}
-
 void read_linkage_header(second_pass_state& pass)
 {
     open_hydrofile_out(pass);

@@ -4,6 +4,9 @@
 #include <limits>
 #include <new>
 
+#include "console.h"
+#include "freeform_line.h"
+#include "run_stop.h"
 #include "tidewire.h"
 
 std::string_view text_before_nul(const char* buffer, std::size_t capacity)
@@ -40,4 +43,12 @@ fixed_text<256> library_error_text()
     _twgetlasterror(text.data());
     text.back() = '\0';
     return fixed_text<256>(std::string_view(text.data(), 256));
+}
+
+void stop_on_library_error(int4 ierror)
+{
+    if (ierror <= 0) return;
+    const fixed_text<256> errstring = library_error_text();
+    console::write(freeform_line() << errstring);
+    stop_run(0);
 }

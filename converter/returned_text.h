@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "fixed_text.h"
+#include "precmod.h"
 
 // The text before the first NUL of a buffer of capacity characters (the
 // whole buffer when it holds no NUL).
@@ -54,3 +55,7 @@ private:
 // most 255 characters; the larger buffer is a margin for texts that other
 // callers set.
 fixed_text<256> library_error_text();
+
+// After a library call: on an error code above 0, prints the library's
+// last-error text and ends the run (status 0).
+void stop_on_library_error(int4 ierror);

@@ -4,10 +4,7 @@
 
 #include "Hydro_Read.h"
 #include "precmod.h"
-
-// After a library call: on an error code above 0, prints the library's
-// last-error text and ends the run (status 0).
-void stop_on_library_error(int4 ierror);
+#include "returned_text.h"
 
 // Starts hydrofile.out, opens the linkage file and reads and prints its
 // header, creator and descriptions.
