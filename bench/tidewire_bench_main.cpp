@@ -18,24 +18,10 @@
 
 #include "baseline_report.h"
 #include "library_benchmarks.h"
+#include "quick_flag.h"
 #include "scratch_directory.h"
 
 namespace {
-
-// Takes --quick out of the arguments; true when it was there.
-bool take_quick_flag(int& argc, char** argv)
-{
-    bool quick = false;
-    int kept = 1;
-    for (int n = 1; n < argc; ++n) {
-        if (std::strcmp(argv[n], "--quick") == 0)
-            quick = true;
-        else
-            argv[kept++] = argv[n];
-    }
-    argc = kept;
-    return quick;
-}
 
 bench::library_plan make_plan(bool quick, const std::filesystem::path& scratch)
 {
@@ -48,7 +34,7 @@ bench::library_plan make_plan(bool quick, const std::filesystem::path& scratch)
 int main(int argc, char** argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "--memory-child") == 0) return bench::run_memory_child(argc, argv);
-    const bool quick = take_quick_flag(argc, argv);
+    const bool quick = bench::take_quick_flag(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 

@@ -18,35 +18,18 @@
 #include "baseline_report.h"
 #include "child_process.h"
 #include "converter_benchmarks.h"
+#include "quick_flag.h"
 #include "scratch_directory.h"
 
 #ifndef TORVAUTIL_PROGRAM
 #error "TORVAUTIL_PROGRAM names the converter to measure"
 #endif
 
-namespace {
-
-bool take_quick_flag(int& argc, char** argv)
-{
-    bool quick = false;
-    int kept = 1;
-    for (int n = 1; n < argc; ++n) {
-        if (std::strcmp(argv[n], "--quick") == 0)
-            quick = true;
-        else
-            argv[kept++] = argv[n];
-    }
-    argc = kept;
-    return quick;
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     if (argc >= 4 && std::strcmp(argv[1], "--peak-of") == 0)
         return bench::run_measuring_peak(argv[2], std::vector<std::string>(argv + 3, argv + argc));
-    const bool quick = take_quick_flag(argc, argv);
+    const bool quick = bench::take_quick_flag(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
