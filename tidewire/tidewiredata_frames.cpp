@@ -17,21 +17,6 @@ namespace {
 
 constexpr const char* momentcomplete_name = "tidewire_data::momentcomplete";
 
-void encode_float32_le(unsigned char* out, float value)
-{
-    uint32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    encode_uint32_le(out, bits);
-}
-
-float decode_float32_le(const unsigned char* in)
-{
-    const uint32_t bits = decode_uint32_le(in);
-    float value = 0.0f;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
 // Compresses the side's frame behind its prefix room; false when zlib fails
 // (a bad level, or a side without buffers).
 bool compress_frame(frame_codec& codec, frame_buffers& side, int32_t level, uint32_t& compressed_length)

@@ -3,12 +3,7 @@
 #include "byte_order.h"
 #include "persistence_exception.h"
 
-#include <cstring>
-#include <limits>
 #include <string>
-
-static_assert(sizeof(float) == 4 && std::numeric_limits<float>::is_iec559,
-              "floats in the linkage file are IEEE single precision");
 
 namespace {
 
@@ -48,8 +43,7 @@ void read_value(file_stream& stream, float& value)
 {
     std::uint8_t bytes[4];
     read_item(stream, bytes, sizeof bytes);
-    const std::uint32_t bits = decode_uint32_le(bytes);
-    std::memcpy(&value, &bits, sizeof value);
+    value = decode_float32_le(bytes);
 }
 
 void read_value(file_stream& stream, std::int64_t& value)
@@ -77,10 +71,8 @@ void write_value(file_stream& stream, std::int32_t value)
 
 void write_value(file_stream& stream, float value)
 {
-    std::uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
     std::uint8_t bytes[4];
-    encode_uint32_le(bytes, bits);
+    encode_float32_le(bytes, value);
     write_item(stream, bytes, sizeof bytes);
 }
 

@@ -3,6 +3,11 @@
 #define TIDEWIRE_COMMON_BYTE_ORDER_H
 
 #include <cstdint>
+#include <cstring>
+#include <limits>
+
+static_assert(sizeof(float) == 4 && std::numeric_limits<float>::is_iec559,
+              "floats in the linkage file are IEEE single precision");
 
 inline void encode_uint32_le(std::uint8_t* out, std::uint32_t value)
 {
@@ -29,6 +34,22 @@ inline std::int32_t decode_int32_le(const std::uint8_t* in)
     const std::uint32_t bits = decode_uint32_le(in);
     if (bits <= 0x7FFFFFFFu) return static_cast<std::int32_t>(bits);
     return -static_cast<std::int32_t>(~bits) - 1;
+}
+
+// The IEEE single-precision bits, as an unsigned 32-bit integer.
+inline void encode_float32_le(std::uint8_t* out, float value)
+{
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    encode_uint32_le(out, bits);
+}
+
+inline float decode_float32_le(const std::uint8_t* in)
+{
+    const std::uint32_t bits = decode_uint32_le(in);
+    float value = 0.0f;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
 }
 
 // Low 32 bits first.
