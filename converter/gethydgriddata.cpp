@@ -1,10 +1,8 @@
 // The first pass over the linkage file: every segment's name gives its grid
 // cell (I, J, K); names that do not parse or point outside the grid are
 // reported, and the user decides whether to skip each or stop.
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <iterator>
 #include <new>
 #include <stdexcept>
 #include <string>

@@ -1,6 +1,5 @@
 // Second pass, from its start to the number of moments: hydrofile.out, the
 // open, the header values, the creator line and the descriptions.
-#include <array>
 #include <filesystem>
 #include <memory>
 #include <new>
