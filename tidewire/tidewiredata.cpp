@@ -47,7 +47,6 @@ tidewire_data::tidewire_data(const std::string& file_name, int32_t access_mode)
         reject_file(failure.what());
     }
     time_stamp = clock_seconds();
-    version = format_version;
     next_frame_offset = first_frame_offset;
 
     if (mode == 1) {
