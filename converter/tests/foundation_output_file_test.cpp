@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +10,7 @@
 
 #include "formatted_line.h"
 #include "freeform_line.h"
+#include "support/scratch_workdir.h"
 #include "text_output_file.h"
 
 namespace fs = std::filesystem;
@@ -19,18 +19,7 @@ namespace {
 
 class OutputFile : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "foundation-output-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-    std::string path(const char* name) const { return (folder_ / name).string(); }
+    std::string path(const char* name) const { return (workdir_.path() / name).string(); }
     static void put(const std::string& file, const std::string& content)
     {
         std::ofstream(file, std::ios::binary) << content;
@@ -43,7 +32,7 @@ protected:
         return content.str();
     }
 
-    fs::path folder_;
+    scratch_workdir workdir_;
 };
 
 }  // namespace

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 
 #include "bentha_input.h"
+#include "support/scratch_workdir.h"
 #include "vars.h"
 
 namespace fs = std::filesystem;
@@ -30,26 +29,11 @@ void console_to_error_stream()
 
 class ControlFile : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "foundation-control-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        fs::create_directory(folder_ / "input");
-        vars.inputpath = folder_.string() + "/input/";
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-    void write_control(const std::string& content) const
-    {
-        std::ofstream(folder_ / "input" / "control.dat", std::ios::binary) << content;
-    }
-    std::string control_path() const { return folder_.string() + "/input/control.dat"; }
+    void SetUp() override { vars.inputpath = workdir_.path().string() + "/input/"; }
+    void write_control(const std::string& content) const { workdir_.write("input/control.dat", content); }
+    std::string control_path() const { return workdir_.path().string() + "/input/control.dat"; }
 
-    fs::path folder_;
+    scratch_workdir workdir_;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "netcdf_routines.h"
 
 #include "netcdf_file_reader.h"
+#include "support/scratch_workdir.h"
 
 #include <gtest/gtest.h>
 #include <netcdf.h>
@@ -10,33 +11,19 @@
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
 
 class netcdf_file_test : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "netcdf-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string path(const std::string& name) const { return (workdir_.path() / name).string(); }
 
-    fs::path folder_;
+    scratch_workdir workdir_;
 };
 
 std::string command_output(const std::string& command)
@@ -219,7 +206,7 @@ TEST_F(netcdf_file_test, NcdumpReadsATwoDimensionalFileAsClassicWithTheExpectedH
         "\t\tSurfaceElev:units = \"meters\" ;\n"
         "\t\tSurfaceElev:_FillValue = -9999.f ;\n"
         "}\n";
-    EXPECT_EQ(command_output("cd " + folder_.string() + " && ncdump -h SurfaceElev.nc"), expected);
+    EXPECT_EQ(command_output("cd " + workdir_.path().string() + " && ncdump -h SurfaceElev.nc"), expected);
     const netcdf_file file(path("SurfaceElev.nc"));
     EXPECT_EQ(file.ints(2), (std::vector<int>{NC_FILL_INT, NC_FILL_INT}));
 }

@@ -7,7 +7,7 @@ add_executable(secondpass_unit_tests
   ${secondpass_test_dir}/netcdf_routines_test.cpp
   ${secondpass_test_dir}/secondpass_output_steps_test.cpp
 )
-target_link_libraries(secondpass_unit_tests PRIVATE torvautil_core GTest::gtest_main)
+target_link_libraries(secondpass_unit_tests PRIVATE torvautil_core converter_test_workdir GTest::gtest_main)
 gtest_discover_tests(secondpass_unit_tests)
 
 # Runs of torvautil itself, through the first pass's test support.
