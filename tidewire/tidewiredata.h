@@ -73,6 +73,8 @@ public:
 
     // Counts, names and types.  A count setter resizes its table and then
     // resizes that side's frame buffers (the current values must be set again).
+    // A count whose frame of one constituent could not exist fails with 1025
+    // before anything is resized.
     void setnumsegments(int32_t count);
     void getnumsegments(int32_t& count) const;
     void setnumflowpaths(int32_t count);
