@@ -102,8 +102,8 @@ void baseline_report::time_part(const std::string& title, const std::string& par
                     whole.c_str());
         return;
     }
-    std::printf("%-26s %.3f s, %.0f%% of the %.3f s of %s\n", title.c_str(), p->seconds, 100.0 * p->seconds / w->seconds,
-                w->seconds, whole.c_str());
+    std::printf("%-26s %.3f s, %.0f%% of the %.3f s of %s\n", title.c_str(), p->seconds,
+                100.0 * p->seconds / w->seconds, w->seconds, whole.c_str());
 }
 
 void baseline_report::call_cost(const std::string& title, const std::string& subject, const std::string& baseline,

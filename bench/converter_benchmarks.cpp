@@ -172,8 +172,7 @@ void register_converter_benchmarks(const converter_plan& plan)
                       [plan](benchmark::State& state) { torvautil_run(state, plan, plan.speed_case.moments); });
         register_once("bare_work", [plan](benchmark::State& state) { bare_work_run(state, plan); });
         register_once("bare_frame_reading", [plan](benchmark::State& state) { bare_frame_reading_run(state, plan); });
-        register_once("bare_netcdf_writing",
-                      [plan](benchmark::State& state) { bare_netcdf_writing_run(state, plan); });
+        register_once("bare_netcdf_writing", [plan](benchmark::State& state) { bare_netcdf_writing_run(state, plan); });
     }
 }
 

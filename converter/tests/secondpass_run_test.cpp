@@ -36,8 +36,8 @@ protected:
         content.segment_constituent_types = {1, 2, 3, 4, 5};
         content.descriptions = {{1, "Bay run"}, {2, std::string(100, 'd')}};
         // Receiving segment first (a TORVA file), segments counted from 1.
-        content.flow_paths = {{2, 1, 1}, {4, 1, 2}, {7, 1, 3}, {3, 0, 1}, {0, 5, 2}, {5, 99, 1}, {2, 3, 1}, {6, 1, 9},
-                              {4, 2, 3}};
+        content.flow_paths = {{2, 1, 1},  {4, 1, 2}, {7, 1, 3}, {3, 0, 1}, {0, 5, 2},
+                              {5, 99, 1}, {2, 3, 1}, {6, 1, 9}, {4, 2, 3}};
         write_linkage();
     }
 
