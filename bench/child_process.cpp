@@ -24,6 +24,12 @@ std::vector<char*> argv_of(const std::vector<std::string>& arguments)
     return argv;
 }
 
+double seconds_of(const rusage& usage)
+{
+    const auto seconds = [](const timeval& time) { return static_cast<double>(time.tv_sec) + time.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 int exit_status_of(int status)
 {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -78,7 +84,7 @@ int run_measuring_peak(const std::string& result_path, const std::vector<std::st
     rusage usage{};
     while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
-    std::ofstream(result_path) << usage.ru_maxrss << "\n";
+    std::ofstream(result_path) << usage.ru_maxrss << "\n" << seconds_of(usage) << "\n";
     return exit_status_of(status);
 }
 
@@ -89,6 +95,13 @@ long own_peak_rss_kib()
     while (std::getline(status, line))
         if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
     return 0;
+}
+
+double own_cpu_seconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return seconds_of(usage);
 }
 
 std::string own_program_path()

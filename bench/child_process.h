@@ -29,11 +29,15 @@ child_result run_child(const std::vector<std::string>& arguments, const std::str
 
 // The launcher: runs `arguments` with this process's standard streams and
 // directory, writes the child's peak resident memory in KiB (wait4's
-// ru_maxrss) into `result_path`, and returns the child's exit status.
+// ru_maxrss) and, on a second line, its processor seconds (user and system)
+// into `result_path`, and returns the child's exit status.
 int run_measuring_peak(const std::string& result_path, const std::vector<std::string>& arguments);
 
 // This process's own peak resident memory in KiB (VmHWM), 0 when unknown.
 long own_peak_rss_kib();
+
+// The processor seconds (user and system) this process has used so far.
+double own_cpu_seconds();
 
 // The path of the running program.
 std::string own_program_path();

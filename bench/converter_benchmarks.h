@@ -1,9 +1,13 @@
 // The converter's benchmarks:
 //   torvautil_<n>_moments   torvautil run on a case of n moments (a child
 //                           process under the peak-measuring launcher)
-//   netcdf_baseline         the same ten NetCDF files written and nothing else
-//   netcdf_with_bare_read   the same, with read() and uncompress of every
-//                           frame of the linkage file
+//   bare_work               the least work that the same run needs: read()
+//                           and uncompress of every frame of the linkage file,
+//                           and the same ten NetCDF files written with the
+//                           converter's block size, record by record
+//   bare_frame_reading      its first part alone
+//   bare_netcdf_writing     its second part alone
+// Each reports its processor seconds (counter cpu_s) beside its wall time.
 #ifndef BENCH_CONVERTER_BENCHMARKS_H
 #define BENCH_CONVERTER_BENCHMARKS_H
 
@@ -18,7 +22,7 @@ namespace bench {
 struct converter_plan {
     case_size speed_case;  // its moments: every one is an output step
     int memory_moments;    // a second run of the same grid with fewer moments
-    bool quick;
+    int rounds;            // of the speed run and the baselines, taking turns
     std::filesystem::path scratch;
     std::string torvautil;  // the program's path
 };

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "netcdf_block_size.h"
+
 namespace bench {
 
 namespace {
@@ -85,7 +87,8 @@ void netcdf_baseline::write(const std::filesystem::path& folder, int records,
         const variable& var = variables[v];
         open_file& file = files[v];
         const std::string path = (folder / (std::string(var.name) + ".nc")).string();
-        check(nc_create(path.c_str(), NC_CLOBBER, &file.ncid), "nc_create");
+        std::size_t block_size = netcdf_block_size_hint;
+        check(nc__create(path.c_str(), NC_CLOBBER, 0, &block_size, &file.ncid), "nc__create");
         int x = 0, y = 0, z = 0, time = 0;
         check(nc_def_dim(file.ncid, "X", static_cast<std::size_t>(size.im), &x), "nc_def_dim");
         check(nc_def_dim(file.ncid, "Y", static_cast<std::size_t>(size.jm), &y), "nc_def_dim");

@@ -1,8 +1,8 @@
 // The converter's baseline: the ten NetCDF variable files of a run on a case,
 // written with plain netCDF-C calls in the converter's order (all files
-// created, then for every output step one time value and one record per
-// file, then all closed): the same layout and the same number of records,
-// and nothing else.
+// created with the converter's block size, then for every output step one
+// time value and one record per file, then all closed): the same layout and
+// the same number of records, and nothing else.
 #ifndef BENCH_NETCDF_BASELINE_H
 #define BENCH_NETCDF_BASELINE_H
 

@@ -1,5 +1,6 @@
-// torvautil_bench: the converter's speed and memory against its NetCDF
-// writes, measured in the same run.
+// torvautil_bench: the converter's speed and memory against the bare work of
+// the same run (frames read and inflated, NetCDF files written), measured in
+// the same run.
 //
 //   torvautil_bench [--quick] [Google Benchmark flags]
 //
@@ -7,6 +8,9 @@
 // 100 x 100 x 10 with a segment in most cells and 100 hourly moments.
 // Run as "torvautil_bench --peak-of <file> <program>" it is the launcher that
 // measures a child's peak memory (see child_process.h).
+// "torvautil_bench [--quick] --workdir <folder>" only lays out the case's
+// working directory in the folder (answers: Y, estuary.hyd, y, 1, Enter),
+// for profiling torvautil on it.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -18,6 +22,7 @@
 #include "baseline_report.h"
 #include "child_process.h"
 #include "converter_benchmarks.h"
+#include "converter_workdir.h"
 #include "quick_flag.h"
 #include "scratch_directory.h"
 
@@ -30,13 +35,22 @@ int main(int argc, char** argv)
     if (argc >= 4 && std::strcmp(argv[1], "--peak-of") == 0)
         return bench::run_measuring_peak(argv[2], std::vector<std::string>(argv + 3, argv + argc));
     const bool quick = bench::take_quick_flag(argc, argv);
+    const bench::case_size speed_case = quick ? bench::case_size{24, 20, 4, 20} : bench::case_size{100, 100, 10, 100};
+    if (argc == 3 && std::strcmp(argv[1], "--workdir") == 0) {
+        try {
+            bench::lay_out_workdir(bench::estuary_case(speed_case), argv[2]);
+            return 0;
+        } catch (const std::exception& failure) {
+            std::fprintf(stderr, "torvautil_bench: %s\n", failure.what());
+            return 1;
+        }
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
     try {
         const bench::scratch_directory scratch;
-        bench::converter_plan plan{{100, 100, 10, 100}, 10, quick, scratch.path(), TORVAUTIL_PROGRAM};
-        if (quick) plan.speed_case = {24, 20, 4, 20};
+        const bench::converter_plan plan{speed_case, 10, quick ? 1 : 7, scratch.path(), TORVAUTIL_PROGRAM};
         const bench::estuary_case estuary(plan.speed_case);
         std::printf(
             "Converter case: %d x %d x %d grid, %zu segments (%.0f%% of the cells), %zu flow paths, %d moments\n",
@@ -47,7 +61,7 @@ int main(int argc, char** argv)
         bench::register_converter_benchmarks(plan);
         bench::baseline_report report;
         benchmark::RunSpecifiedBenchmarks(&report);
-        if (plan.quick) std::printf("\nQuick run: small cases, one iteration each; these figures mean nothing.");
+        if (quick) std::printf("\nQuick run: small cases, one iteration each; these figures mean nothing.");
         bench::report_converter_ratios(report, plan);
         if (report.any_failed()) {
             std::fprintf(stderr, "%s: a benchmark failed\n", argv[0]);

@@ -1,5 +1,7 @@
 #include "field_assembly.h"
 
+#include <algorithm>
+
 #include "array_fault.h"
 #include "second_pass_steps.h"
 #include "vars.h"
@@ -28,15 +30,28 @@ field_assembly::field_assembly(const second_pass_state& pass)
 
     if (vars.darray.size() != vars.totdepth.size()) array_fault::not_allocated("darray");
 
-    const std::size_t rows = static_cast<std::size_t>(vars.nf > 0 ? vars.nf : 0);
-    for (std::size_t row = 0; row < rows && row < pass.jq.size(); ++row) {
+    // From the last path back, so that the first path met for a cell is the
+    // one whose value stays there.
+    const std::size_t rows = std::min(static_cast<std::size_t>(vars.nf > 0 ? vars.nf : 0), pass.jq.size());
+    std::vector<bool> taken[4];
+    for (std::vector<bool>& cells : taken) cells.assign(vars.volume.size(), false);
+    const auto place = [&](std::size_t array, std::size_t row, std::size_t cell) {
+        if (taken[array][cell]) return;
+        taken[array][cell] = true;
+        writes_[array].push_back({row, cell});
+    };
+    for (std::size_t row = rows; row-- > 0;) {
         const int4 receiving = pass.jq[row];
         const int4 other = pass.iq[row];
         if (receiving == 0 || other == 0) continue;  // a boundary path
         if (!is_segment(receiving) || !is_segment(other)) continue;
         if (vars.validseg(receiving) == 0) continue;
-        paths_.push_back({row, cell_of_segment(receiving), pass.idirect[row]});
+        const std::size_t cell = cell_of_segment(receiving);
+        place(0, row, cell);
+        const int4 direction = pass.idirect[row];
+        if (direction >= 1 && direction <= 3) place(static_cast<std::size_t>(direction), row, cell);
     }
+    for (std::vector<placed_value>& writes : writes_) std::reverse(writes.begin(), writes.end());
 }
 
 void field_assembly::place_segments(second_pass_state& pass, segment_name_field& names) const
@@ -76,10 +91,11 @@ void field_assembly::derive_water_depth() const
 
 void field_assembly::place_flows(const second_pass_state& pass) const
 {
-    real4* dispersion = vars.dispersion.data();
-    real4* flows[] = {vars.uflow.data(), vars.vflow.data(), vars.wflow.data()};
-    for (const placed_path& path : paths_) {
-        dispersion[path.cell] = pass.torvabrint[path.row];
-        if (path.direction >= 1 && path.direction <= 3) flows[path.direction - 1][path.cell] = pass.tempflow[path.row];
-    }
+    const auto place = [](const std::vector<placed_value>& writes, const std::vector<real4>& values, real4* grid) {
+        for (const placed_value& write : writes) grid[write.cell] = values[write.row];
+    };
+    place(writes_[0], pass.torvabrint, vars.dispersion.data());
+    place(writes_[1], pass.tempflow, vars.uflow.data());
+    place(writes_[2], pass.tempflow, vars.vflow.data());
+    place(writes_[3], pass.tempflow, vars.wflow.data());
 }

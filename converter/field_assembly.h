@@ -37,12 +37,15 @@ private:
         int4 segment;      // 1-based
         std::size_t cell;  // offset into the (IM, JM, KM) grids
     };
-    struct placed_path {
+    struct placed_value {
         std::size_t row;  // 0-based row of the flow-path table
         std::size_t cell;
-        int4 direction;
     };
 
     std::vector<placed_segment> segments_;
-    std::vector<placed_path> paths_;
+    // Of the paths that name the same cell, only the last one's value stays
+    // at the end of a step, and the paths are the same at every step: so each
+    // array keeps only the last path per cell, in table order. [0] is
+    // dispersion, [1] to [3] the flows of directions 1 to 3.
+    std::vector<placed_value> writes_[4];
 };

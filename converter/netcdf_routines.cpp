@@ -9,6 +9,7 @@
 #include "console.h"
 #include "fixed_text.h"
 #include "freeform_line.h"
+#include "netcdf_block_size.h"
 #include "run_stop.h"
 
 namespace {
@@ -61,7 +62,9 @@ void createnetcdffile(const std::string& filename, const std::string& varname, i
                       int4& ncid, int4& varid, int4& t_varid, int4 vardim, real4 fillval, const std::string& units)
 {
     // NC_CLOBBER without a format flag: the classic format, replacing any file.
-    check(nc_create(filename.c_str(), NC_CLOBBER, &ncid));
+    // nc__create is nc_create with a block size; 0 bytes reserved up front.
+    std::size_t block_size = netcdf_block_size_hint;
+    check(nc__create(filename.c_str(), NC_CLOBBER, 0, &block_size, &ncid));
 
     int dims[4] = {0, 0, 0, 0};  // in the order defined: X, Y, [Z,] Time
     int ndims = 0;

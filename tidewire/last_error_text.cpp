@@ -5,6 +5,7 @@
 
 void last_error_text::set(const char* text) noexcept
 {
+    holds_no_error = false;
     const std::size_t length = std::strlen(text);
     if (length > fixed_length) {
         char* copy = new (std::nothrow) char[length + 1];

@@ -16,12 +16,21 @@ public:
 
     // Replaces the text with the NUL-terminated `text`. Never throws.
     void set(const char* text) noexcept;
+    // Replaces the text with "No error", the text of every successful export
+    // call: copied once, then left in place until another text replaces it.
+    void set_no_error() noexcept
+    {
+        if (holds_no_error) return;
+        set("No error");
+        holds_no_error = true;
+    }
     // The current text, NUL-terminated; empty until the first set.
     const char* get() const noexcept { return long_text ? long_text.get() : fixed; }
 
 private:
     char fixed[fixed_length + 1] = {};
     std::unique_ptr<char[]> long_text;
+    bool holds_no_error = false;
 };
 
 #endif

@@ -24,7 +24,7 @@ const tidewire_session& no_session()
 void report_success(int32_t* tw_error) noexcept
 {
     *tw_error = no_error;
-    last_error.set("No error");
+    last_error.set_no_error();
 }
 
 void report_failure(int32_t* tw_error, int32_t code, const char* text) noexcept

@@ -1,5 +1,5 @@
 // The comparisons printed after a run: which way round each ratio is taken,
-// the mean over every round of a name, and what happens to failed runs.
+// the median over the rounds of a name, and what happens to failed runs.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -47,14 +47,20 @@ TEST(BaselineReport, AThroughputRatioIsTheBaselinesTimeOverTheSubjects)
     EXPECT_NE(text.find("MISSED"), std::string::npos) << text;
 }
 
-TEST(BaselineReport, ATimeRatioIsTheSubjectsTimeOverTheBaselinesAndCountsEveryRound)
+TEST(BaselineReport, ATimeRatioIsTheSubjectsMedianRoundOverTheBaselinesWithProcessorTimes)
 {
+    const auto round = [](const std::string& name, double seconds, double cpu_seconds) {
+        benchmark_run run = iteration_run(name, seconds, 1);
+        run.counters["cpu_s"] = benchmark::Counter(cpu_seconds);
+        return run;
+    };
     baseline_report report;
     testing::internal::CaptureStdout();
-    // Two rounds of the subject: 1 s and 3 s, a mean of 2 s.
-    report.ReportRuns({iteration_run("subject", 1.0, 1)});
-    report.ReportRuns({iteration_run("baseline", 1.6, 1)});
-    report.ReportRuns({iteration_run("subject", 3.0, 1)});
+    // Three rounds of the subject, one disturbed: 1 s, 9 s and 2 s, a median of 2 s.
+    report.ReportRuns({round("subject", 1.0, 0.9)});
+    report.ReportRuns({round("baseline", 1.6, 1.5)});
+    report.ReportRuns({round("subject", 9.0, 1.2)});
+    report.ReportRuns({round("subject", 2.0, 1.0)});
     testing::internal::GetCapturedStdout();
     testing::internal::CaptureStdout();
     report.time_ratio("converter", "subject", "baseline", 1.3);
@@ -62,6 +68,7 @@ TEST(BaselineReport, ATimeRatioIsTheSubjectsTimeOverTheBaselinesAndCountsEveryRo
     EXPECT_NE(text.find("2.000 s against the baseline's 1.600 s"), std::string::npos) << text;
     EXPECT_NE(text.find("ratio  1.250"), std::string::npos) << text;
     EXPECT_NE(text.find(" met"), std::string::npos) << text;
+    EXPECT_NE(text.find("processor time 1.000 s against 1.500 s, ratio  0.667"), std::string::npos) << text;
     EXPECT_TRUE(report.all_met());
 }
 

@@ -13,6 +13,7 @@ if(TARGET torvautil_bench)
     ${CMAKE_CURRENT_SOURCE_DIR}/converter_workdir.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/netcdf_baseline.cpp)
   target_link_libraries(netcdf_baseline_tests PRIVATE bench_support netCDF::netcdf GTest::gtest_main)
+  target_include_directories(netcdf_baseline_tests PRIVATE ${PROJECT_SOURCE_DIR}/converter)
   target_compile_definitions(netcdf_baseline_tests PRIVATE TORVAUTIL_PROGRAM="$<TARGET_FILE:torvautil>")
   add_dependencies(netcdf_baseline_tests torvautil)
   gtest_discover_tests(netcdf_baseline_tests PROPERTIES LABELS bench)

@@ -36,7 +36,8 @@ protected:
         content.segment_constituent_types = {1, 2, 3, 4, 5};
         content.descriptions = {{1, "Bay run"}, {2, std::string(100, 'd')}};
         // Receiving segment first (a TORVA file), segments counted from 1.
-        content.flow_paths = {{2, 1, 1}, {4, 1, 2}, {7, 1, 3}, {3, 0, 1}, {0, 5, 2}, {5, 99, 1}, {2, 3, 1}, {6, 1, 9}};
+        content.flow_paths = {{2, 1, 1},  {4, 1, 2}, {7, 1, 3}, {3, 0, 1}, {0, 5, 2},
+                              {5, 99, 1}, {2, 3, 1}, {6, 1, 9}, {4, 2, 3}};
         write_linkage();
     }
 
@@ -59,7 +60,7 @@ TEST_F(complete_run, ConsoleShowsHeaderSummaryCountsTimeStepAndProgress)
         "   Start Date and Time of HYD File: " + field("1/1/2020 0:00:00", 30),
         "     End Date and Time of HYD File: " + field("1/1/2020 2:00:00", 30),
         labelled("               Number of Segments: ", 12),
-        labelled("                  Number of Flows: ", 8),
+        labelled("                  Number of Flows: ", 9),
         "       Hydrodynami! Model Timestep:    3600.00000    ",
         labelled("Number of HYD Timesteps to Writes: ", 1),
         " Update Interval for HYD File Read:    3600.00000    ",
@@ -134,15 +135,16 @@ TEST_F(complete_run, NetcdfRecordsHoldEveryMomentsGrids)
             EXPECT_EQ(surface[m * columns + c], total - 10.0f) << "less the bottom depth of dxdy.inp";
         }
 
-    // Paths: 1 and 7 into segment 2 in I (7 overwrites), 2 into segment 4 in J,
-    // 3 into segment 7 in K, 8 into segment 6 with no known direction; the
-    // boundary paths and the one to a segment beyond the count place nothing.
+    // Paths: 1 and 7 into segment 2 in I (7 overwrites), 2 into segment 4 in J
+    // and 9 into it in K (9 overwrites the dispersion only), 3 into segment 7
+    // in K, 8 into segment 6 with no known direction; the boundary paths and
+    // the one to a segment beyond the count place nothing.
     const std::vector<float> ev = values_of("Ev"), u = values_of("UFlow"), v = values_of("VFlow"),
                              w = values_of("WFlow");
     for (int m = 0; m < moments; ++m) {
         std::vector<float> want_ev(cells, missing), want_u(cells, 0.0f), want_v(cells, 0.0f), want_w(cells, 0.0f);
         want_ev[1] = flow(3, 6, m), want_u[1] = flow(1, 6, m);
-        want_ev[3] = flow(3, 1, m), want_v[3] = flow(1, 1, m);
+        want_ev[3] = flow(3, 8, m), want_v[3] = flow(1, 1, m), want_w[3] = flow(1, 8, m);
         want_ev[6] = flow(3, 2, m), want_w[6] = flow(1, 2, m);
         want_ev[5] = flow(3, 7, m);
         const auto record = [&](const std::vector<float>& all) {

@@ -45,6 +45,13 @@ TEST_F(api_errors, last_error_is_empty_after_load_and_kept_by_the_diagnostics)
     int32_t count = -1;
     _twgetnumsegments(&handle, &count, &error);
     EXPECT_EQ(last_error(), "No error");
+
+    // And again after a text set between two successful calls, short or long.
+    for (const std::string& text : {std::string("def"), std::string(300, 'q')}) {
+        _twsetlasterror(text.c_str());
+        _twgetnumsegments(&handle, &count, &error);
+        EXPECT_EQ(last_error(), "No error") << text.size();
+    }
 }
 
 TEST_F(api_errors, set_last_error_keeps_a_text_of_any_length)
