@@ -13,6 +13,14 @@ include(GoogleTest)
 # else in one of the build's own; wine-run makes it on first use.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../wine-run ${CMAKE_BINARY_DIR}/wineprefix)
 
+# The GoogleTest cases of PROGRAM, each run under Wine. Without Wine tests the
+# program is still built, so that it keeps compiling.
+function(tidewire_wine_tests program)
+  if(TIDEWIRE_WINE_TESTS)
+    gtest_discover_tests(${program} TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300)
+  endif()
+endfunction()
+
 set(peer_dir ${CMAKE_CURRENT_LIST_DIR}/../peer)
 
 # The ordinal table as C++ initialisers, for the test of the loaded DLL.
@@ -41,12 +49,12 @@ add_executable(tidewire_dll_tests
   ${CMAKE_CURRENT_LIST_DIR}/dll_timing_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dll_trace_test.cpp)
 target_link_libraries(tidewire_dll_tests PRIVATE windows_test_support GTest::gtest_main)
-gtest_discover_tests(tidewire_dll_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300)
+tidewire_wine_tests(tidewire_dll_tests)
 
 # The file stream over the real Windows file API, linked in directly.
 add_executable(tidewire_win32_file_tests ${CMAKE_CURRENT_LIST_DIR}/file_stream_win32_test.cpp)
 target_link_libraries(tidewire_win32_file_tests PRIVATE windows_scratch_directory tidewire_common GTest::gtest_main)
-gtest_discover_tests(tidewire_win32_file_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300)
+tidewire_wine_tests(tidewire_win32_file_tests)
 
 # The peer of the file exchange with the Linux build (windows/exchange-files).
 add_executable(linkage_peer ${peer_dir}/linkage_peer.c ${peer_dir}/sample_linkage.c)
@@ -54,7 +62,7 @@ target_include_directories(linkage_peer PRIVATE ${peer_dir})
 target_link_libraries(linkage_peer PRIVATE tidewire_by_ordinal)
 
 set(TIDEWIRE_LINUX_PEER "" CACHE FILEPATH "linkage_peer of the Linux build, for the file exchange test")
-if(TIDEWIRE_LINUX_PEER)
+if(TIDEWIRE_LINUX_PEER AND TIDEWIRE_WINE_TESTS)
   add_test(NAME windows.files_exchanged_with_linux
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../exchange-files
                    ${TIDEWIRE_LINUX_PEER} $<TARGET_FILE:linkage_peer>
@@ -71,4 +79,4 @@ add_executable(tidewire_dll_loading_tests ${CMAKE_CURRENT_LIST_DIR}/dll_loading_
 target_include_directories(tidewire_dll_loading_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(tidewire_dll_loading_tests PRIVATE windows_scratch_directory GTest::gtest_main)
 add_dependencies(tidewire_dll_loading_tests tidewire_dll)
-gtest_discover_tests(tidewire_dll_loading_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300)
+tidewire_wine_tests(tidewire_dll_loading_tests)
