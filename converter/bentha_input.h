@@ -9,11 +9,12 @@
 #pragma once
 
 #include "fixed_text.h"
+#include "path_field.h"
 #include "precmod.h"
 
 struct bentha_input_state {
-    fixed_text<200> filepath;  // the file being opened, for io_error
-    int4 iostatus = 0;         // 0 success, -1 end of file, other values a failure
+    path_field filepath;  // the file being opened, for io_error
+    int4 iostatus = 0;    // 0 success, -1 end of file, other values a failure
 
     fixed_text<30> maskinpfile;    // "cell.inp"
     fixed_text<30> maskdatfile;    // "mask.dat"

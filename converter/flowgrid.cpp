@@ -29,8 +29,6 @@ fixed_text<30> removenuls(const fixed_text<30>& text)
 void readnzfile()
 {
     vars.nza.allocate(vars.im, vars.jm);
-    // The whole path is opened: the 200-character field cuts the path of a
-    // deep working directory, whose nz.dat was written under its full name.
     const std::string path = std::string(vars.basepath.trimmed()) + "/output/nz.dat";
     vars.nzfilename = path;
 

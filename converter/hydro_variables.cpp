@@ -62,12 +62,11 @@ hydro_variable_table::hydro_variable_table()
 void hydro_variable_table::create_files(int4 tm)
 {
     for (int v = 0; v < numhydrovars; ++v) {
-        // The path is held in a 200-character field, as every path of the run.
-        const fixed_text<200> filename(std::string(vars.outputpath.trimmed()) + std::string(hydrovarname[v].trimmed()) +
-                                       netcdfext);
-        createnetcdffile(std::string(filename.trimmed()), std::string(hydrovarname[v].trimmed()), vars.im, vars.jm,
-                         vars.km, tm, hydroncid[v], hydrovarid[v], tvarid, dimensions[v], fill_value,
-                         std::string(hydrovarunits[v].trimmed()));
+        // Whole, also where it is longer than the 200 characters of a path field.
+        const std::string filename =
+            std::string(vars.outputpath.trimmed()) + std::string(hydrovarname[v].trimmed()) + netcdfext;
+        createnetcdffile(filename, std::string(hydrovarname[v].trimmed()), vars.im, vars.jm, vars.km, tm, hydroncid[v],
+                         hydrovarid[v], tvarid, dimensions[v], fill_value, std::string(hydrovarunits[v].trimmed()));
     }
 }
 

@@ -11,8 +11,8 @@
 void readcontrolfile()
 {
     console::write(freeform_line() << "Reading control file");
-    const fixed_text<200> control_path(std::string(vars.inputpath.adjusted_left_trimmed()) +
-                                       std::string(vars.controlfile.adjusted_left_trimmed()));
+    const path_field control_path(std::string(vars.inputpath.adjusted_left_trimmed()) +
+                                  std::string(vars.controlfile.adjusted_left_trimmed()));
     console::write(freeform_line() << control_path);
 
     const std::string path(control_path.trimmed());

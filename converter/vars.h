@@ -10,6 +10,7 @@
 
 #include "fixed_text.h"
 #include "onebased_array.h"
+#include "path_field.h"
 #include "precmod.h"
 
 struct run_state {
@@ -19,8 +20,8 @@ struct run_state {
     fixed_text<200> inputpath;   // trimmed basepath followed by "/input/"
     fixed_text<200> outputpath;  // trimmed basepath followed by "/output/"
     fixed_text<30> controlfile{"control.dat"};
-    fixed_text<256> hydrofil;    // linkage file name as typed, a NUL, blanks
-    fixed_text<200> nzfilename;  // path of nz.dat in the output folder
+    fixed_text<256> hydrofil;  // linkage file name as typed, a NUL, blanks
+    path_field nzfilename;     // path of nz.dat in the output folder
 
     int4 im = missingval;  // cells in I
     int4 jm = missingval;  // cells in J

@@ -241,6 +241,20 @@ void write_long_texts(const std::string& dir)
     file.close();
 }
 
+// A count set back to 0 keeps its side's buffers: the last frame carries the
+// old segment values again, and a reader passes that stream over.
+void write_segments_back_to_zero(const std::string& dir)
+{
+    seed_file file(dir + "/segments_back_to_zero.lnk");
+    file.set_header(1, 0, 3600.0f, 1);
+    file.set_segments(2, 1, 2, 0);
+    file.set_flow_paths(2, 2);
+    for (int32_t m = 1; m <= 2; ++m) file.complete_moment(m, 1.0f / 24);
+    file.set_segments(0, 1, 2, 0);
+    file.complete_moment(3, 1.0f / 24);
+    file.close();
+}
+
 void write_never_closed(const std::string& dir)
 {
     seed_file file(dir + "/never_closed.lnk");
@@ -275,6 +289,7 @@ int main(int argc, char** argv)
     write_variable_time_step(dir);
     write_stored_uncompressed(dir);
     write_long_texts(dir);
+    write_segments_back_to_zero(dir);
     write_never_closed(dir);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "log_file.h"
+#include "log_number.h"
 #include "win32_tick.h"
 
 namespace {
@@ -86,8 +87,9 @@ void timing_report() noexcept
         for (const auto& call : *calls) {
             const uint32_t ms = call.second.total_ms;
             std::snprintf(line, sizeof line,
-                          "%s: %lu ms total (%.2g%% of total runtime, %.2g%% of tidewire library time)\n", call.first,
-                          static_cast<unsigned long>(ms), share(ms, runtime), share(ms, library));
+                          "%s: %lu ms total (%s%% of total runtime, %s%% of tidewire library time)\n", call.first,
+                          static_cast<unsigned long>(ms), general_number(share(ms, runtime), 2).text,
+                          general_number(share(ms, library), 2).text);
             log_write(line, std::strlen(line));
         }
     }

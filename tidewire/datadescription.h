@@ -25,9 +25,7 @@ public:
 };
 
 // The descriptions in order of addition, read and written as one table (an
-// int32 count, then the entries). read() throws table_count_exception (a
-// std::bad_alloc) for a count the rest of the file cannot hold, and
-// input_exception for an entry that cannot be read.
+// int32 count, then the entries). read() fails as read_table does.
 class data_description_type : public persistent_object {
 public:
     void read(file_stream& stream) override;

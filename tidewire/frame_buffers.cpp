@@ -21,12 +21,9 @@ frame_buffers::result frame_buffers::reallocate(uint64_t values)
     size = 0;
     capacity = 0;
 
-    // A frame size that wrapped in 32 bits would give a buffer smaller than
-    // the values copied into it.
-    if (values > int32_limit / 4) return result::size_too_large;
+    if (!can_hold(values)) return result::size_too_large;
     const uint64_t new_size = values * 4;
     const uint64_t new_capacity = new_size + new_size / 10 + 20;
-    if (new_capacity + static_cast<uint64_t>(prefix_room) + trailing_room > int32_limit) return result::size_too_large;
 
     // calloc: large frames come from fresh zero pages, which are not touched
     // until values are set.
@@ -41,4 +38,13 @@ frame_buffers::result frame_buffers::reallocate(uint64_t values)
     size = static_cast<int32_t>(new_size);
     capacity = static_cast<int32_t>(new_capacity);
     return result::ok;
+}
+
+bool frame_buffers::can_hold(uint64_t values) const
+{
+    // A frame size that wrapped in 32 bits would give a buffer smaller than
+    // the values copied into it; the frame sizes in the file are 32-bit.
+    if (values > int32_limit / 4) return false;
+    const uint64_t size = values * 4;
+    return size + size / 10 + 20 + static_cast<uint64_t>(prefix_room) + trailing_room <= int32_limit;
 }

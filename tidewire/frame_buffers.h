@@ -27,6 +27,9 @@ public:
     // The new frame reads as zeros until its values are set, so that no
     // indeterminate byte can reach a caller or a file.
     result reallocate(uint64_t values);
+    // Whether a frame of `values` 4-byte values could be sized at all: false
+    // exactly where reallocate fails with size_too_large.
+    bool can_hold(uint64_t values) const;
 
     bool allocated() const { return frame != nullptr; }
     int32_t frame_size() const { return size; }

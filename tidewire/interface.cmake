@@ -23,6 +23,7 @@ add_library(tidewire SHARED
   ${CMAKE_CURRENT_SOURCE_DIR}/call_timing.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/last_error_text.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/log_file.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/log_number.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/trace_block.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/twsession.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/twapi_state.cpp

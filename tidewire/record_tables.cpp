@@ -2,6 +2,7 @@
 
 #include "persistence_exception.h"
 #include "table_count_exception.h"
+#include "table_size_exception.h"
 #include "value_io.h"
 
 #include <cstdint>
@@ -10,9 +11,13 @@
 
 namespace {
 
+constexpr std::int32_t line_count_beyond_file = 52;
 constexpr std::int32_t line_table_too_long = 61;
 constexpr std::int32_t line_table_not_written = 70;
 constexpr std::int32_t line_table_position_lost = 79;
+
+// The largest block that the library's 32-bit target can allocate.
+constexpr std::uint64_t largest_32_bit_block = 0x7FFFFFFF;
 
 // One record. Records of a fixed size are decoded in place from the stream's
 // window; the others, and a record that the window cannot complete, go
@@ -38,11 +43,20 @@ void read_records(file_stream& stream, std::vector<Record>& table)
     read_value(stream, stored_count);
     const auto count = static_cast<std::uint32_t>(stored_count);
 
+    // Both refusals come before the table is resized. A table that no 32-bit
+    // process could hold is a count that cannot be allocated, whatever the
+    // file holds.
+    if (count > table.max_size() || std::uint64_t{count} * sizeof(Record) > largest_32_bit_block)
+        throw table_size_exception(count);
     // Every record takes at least its minimum encoded size, so a count the
-    // rest of the file cannot hold is damaged: refuse it before resizing.
+    // rest of the file cannot hold is damaged.
     const std::int64_t left = stream.bytes_left();
-    const std::uint64_t needed = std::uint64_t{count} * Record::min_encoded_size;
-    if (needed > static_cast<std::uint64_t>(left) || count > table.max_size()) throw table_count_exception(count, left);
+    if (std::uint64_t{count} * Record::min_encoded_size > static_cast<std::uint64_t>(left))
+        throw table_count_exception(
+            exception_descriptor(__FILE__, line_count_beyond_file, "read_table",
+                                 "read_table : Count " + std::to_string(count) + " exceeds what the " +
+                                     std::to_string(left) + " bytes left in the file can hold"),
+            count, left);
 
     // A table that starts empty (every table of a dataset being opened) is
     // built in one pass, each record read while its memory is at hand; the

@@ -9,11 +9,13 @@
 
 #include <vector>
 
-// Reading: the count is taken as unsigned 32-bit. A count whose records
-// cannot fit in the bytes left in the file throws table_count_exception (a
-// std::bad_alloc) before the table is touched; a count that cannot be
-// allocated throws std::bad_alloc. Otherwise the table is resized to the
-// count and each record is read in turn; a record that cannot be read throws
+// Reading: the count is taken as unsigned 32-bit. Before the table is
+// touched, a count whose table no 32-bit process could hold throws
+// table_size_exception (a std::bad_alloc), and a count whose records cannot
+// fit in the bytes left in the file throws table_count_exception (an
+// input_exception: the file is damaged). A table that cannot be allocated
+// throws std::bad_alloc. Otherwise the table is resized to the count and each
+// record is read in turn; a record that cannot be read throws
 // input_exception, leaving the table resized and filled up to that record.
 // After success the table equals the file's table, whatever it held before.
 void read_table(file_stream& stream, std::vector<flow_data>& table);

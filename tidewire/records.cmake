@@ -7,6 +7,7 @@ add_library(tidewire_records STATIC
   ${CMAKE_CURRENT_LIST_DIR}/record_tables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/table_count_exception.cpp
   ${CMAKE_CURRENT_LIST_DIR}/table_records.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table_size_exception.cpp
   ${CMAKE_CURRENT_LIST_DIR}/value_io.cpp)
 target_include_directories(tidewire_records PUBLIC
   $<BUILD_INTERFACE:${CMAKE_CURRENT_LIST_DIR}>)

@@ -9,6 +9,7 @@
 #include "record_tables.h"
 #include "table_count_exception.h"
 #include "table_records.h"
+#include "table_size_exception.h"
 #include "value_io.h"
 
 #endif

@@ -2,29 +2,25 @@
 #ifndef TIDEWIRE_TABLE_COUNT_EXCEPTION_H
 #define TIDEWIRE_TABLE_COUNT_EXCEPTION_H
 
-#include <cstddef>
 #include <cstdint>
-#include <new>
+
+#include "persistence_exception.h"
 
 // Thrown by the table readers, before the table is resized, when the stored
-// count needs more bytes than are left in the file (or more records than a
-// table can have). It is a std::bad_alloc because it means the same to the
-// dataset as a table that cannot be resized: a damaged count must not turn
-// into a huge allocation. Its text is fixed at construction and needs no
-// allocation.
-class table_count_exception : public std::bad_alloc {
+// count needs more bytes than are left in the file. It is an input failure:
+// the file is damaged or cut short, and a damaged count must not turn into a
+// huge allocation.
+class table_count_exception : public input_exception {
 public:
-    static constexpr std::size_t text_capacity = 256;
-
-    table_count_exception(std::uint32_t count, std::int64_t bytes_left);
-
-    const char* what() const noexcept override;
+    table_count_exception(const exception_descriptor& descriptor, std::uint32_t count, std::int64_t bytes_left);
+    ~table_count_exception() override;
 
     std::uint32_t count() const noexcept { return count_; }
+    std::int64_t bytes_left() const noexcept { return bytes_left_; }
 
 private:
     std::uint32_t count_;
-    char text_[text_capacity];
+    std::int64_t bytes_left_;
 };
 
 #endif

@@ -7,6 +7,7 @@
 
 #include "dataset_failures.h"
 #include "persistence_exception.h"
+#include "table_count_exception.h"
 #include "tidewire_exception.h"
 
 const char* const tidewiredata_file_part = __FILE__;
@@ -73,13 +74,18 @@ void tidewire_data::read_file()
         reallocate_segment_buffers();
         file.set_offset(first_frame_offset);
         momentcomplete();
+    } catch (const table_count_exception& failure) {
+        // A file too short for its tables is damaged or cut short, like any
+        // other truncation; memory is not what failed.
+        reject_file("Damaged linkage file: a table count of " + std::to_string(failure.count()) + " exceeds what the " +
+                    std::to_string(failure.bytes_left()) + " bytes left in the file can hold");
     } catch (const persistence_exception& failure) {
         reject_file(failure.what());
     } catch (const tidewire_compression_exception& failure) {
         // The first frame is part of opening the file.
         reject_file(failure.what());
     } catch (const std::bad_alloc& failure) {
-        // A table count that the file cannot hold, or cannot be allocated.
+        // A table count that cannot be allocated.
         throw_dataset_failure<tidewire_memory_exhausted_exception>(
             dataset_line::header_tables, constructor_name,
             std::string("Insufficient memory to read the header tables: ") + failure.what());

@@ -73,6 +73,8 @@ public:
 
     // Counts, names and types.  A count setter resizes its table and then
     // resizes that side's frame buffers (the current values must be set again).
+    // A count whose frame of one constituent could not exist fails with 1025
+    // before anything is resized.
     void setnumsegments(int32_t count);
     void getnumsegments(int32_t& count) const;
     void setnumflowpaths(int32_t count);
@@ -114,7 +116,9 @@ public:
     void getflowinfo(int32_t index, float* values) const;
 
     // Write mode: compresses the current moment and appends it as one frame.
-    // Read mode: loads the next frame; does nothing after the last one.
+    // Read mode: loads the next frame; does nothing after the last one.  The
+    // stream of a side whose count is 0 is passed over: it has no values to
+    // load.
     // Throws tidewire_compression_exception for a frame that cannot be
     // compressed or loaded, and output_exception for a write that the file
     // did not take.  A failed completion leaves the file position, the time
@@ -139,7 +143,10 @@ private:
         int64_t end = 0;
         bool next_head_read = false;
     };
-    frame_streams read_frame_streams(int32_t frame_number);
+    // Reads one frame's streams into the buffers of the sides it loads and
+    // passes over the streams of the others.
+    frame_streams read_frame_streams(int32_t frame_number, bool load_segments, bool load_flows);
+    void pass_over(int64_t offset, int32_t frame_number);
     void inflate_frame(frame_buffers& side, int32_t compressed_length, int32_t frame_number, const char* side_name);
     // The position in the table of a caller's index; throws 517 at `line`.
     uint32_t table_index(int32_t index, std::size_t count, int32_t line, const char* function) const;

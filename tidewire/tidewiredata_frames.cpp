@@ -93,11 +93,18 @@ void tidewire_data::load_frame()
     const int32_t frame_number = frame_count + 1;
     const int64_t frame_start = next_frame_offset;
     try {
-        if (!segment_side.allocated() || !flow_side.allocated())
-            reject_frame(frame_number, "the header has no segment or no flow path values to load it into");
-        const frame_streams streams = read_frame_streams(frame_number);
-        inflate_frame(segment_side, streams.segment_length, frame_number, "segment");
-        inflate_frame(flow_side, streams.flow_length, frame_number, "flow");
+        // A side whose count is 0 has no values to load: its stream in the
+        // file is passed over.  (A writer whose count went back to 0 keeps
+        // writing the side's last values.)
+        const bool load_segments = !segments.empty() && !segment_constituents.empty();
+        const bool load_flows = !flow_paths.empty() && !flow_constituents.empty();
+        if (load_segments && !segment_side.allocated())
+            reject_frame(frame_number, "there is no segment frame buffer to load it into");
+        if (load_flows && !flow_side.allocated())
+            reject_frame(frame_number, "there is no flow frame buffer to load it into");
+        const frame_streams streams = read_frame_streams(frame_number, load_segments, load_flows);
+        if (load_segments) inflate_frame(segment_side, streams.segment_length, frame_number, "segment");
+        if (load_flows) inflate_frame(flow_side, streams.flow_length, frame_number, "flow");
 
         // The elapsed time of a frame is the sum of the steps before it.
         elapsed_time = time_step + elapsed_time;
@@ -116,7 +123,8 @@ void tidewire_data::load_frame()
     }
 }
 
-tidewire_data::frame_streams tidewire_data::read_frame_streams(int32_t frame_number)
+tidewire_data::frame_streams tidewire_data::read_frame_streams(int32_t frame_number, bool load_segments,
+                                                               bool load_flows)
 {
     frame_streams streams;
     const int64_t frame_start = next_frame_offset;
@@ -128,19 +136,35 @@ tidewire_data::frame_streams tidewire_data::read_frame_streams(int32_t frame_num
         reject_frame(frame_number, "it runs past the header block");
     streams.step = decode_float32_le(head);
     streams.segment_length = decode_int32_le(head + 4);
-    if (streams.segment_length < 0 || streams.segment_length > segment_side.compressed_capacity())
+    // A stream that is passed over needs no room, but its length must still
+    // lie inside the frames.
+    if (streams.segment_length < 0 || (load_segments && streams.segment_length > segment_side.compressed_capacity()))
         reject_frame(frame_number,
                      "segment stream length " + std::to_string(streams.segment_length) + " is out of range");
+    if (header_offset - frame_start < 12 + static_cast<int64_t>(streams.segment_length))
+        reject_frame(frame_number, "it runs past the header block");
 
     // N2 comes in the same read as the segment stream.
-    if (header_offset - frame_start < 12 + static_cast<int64_t>(streams.segment_length) ||
-        !file.read_fully(segment_side.stream(), static_cast<uint32_t>(streams.segment_length) + 4))
-        reject_frame(frame_number, "it runs past the header block");
-    streams.flow_length = decode_int32_le(segment_side.stream() + streams.segment_length);
-    if (streams.flow_length < 0 || streams.flow_length > flow_side.compressed_capacity())
+    unsigned char flow_length_bytes[4];
+    const unsigned char* flow_length_field = flow_length_bytes;
+    if (load_segments) {
+        if (!file.read_fully(segment_side.stream(), static_cast<uint32_t>(streams.segment_length) + 4))
+            reject_frame(frame_number, "it runs past the header block");
+        flow_length_field = segment_side.stream() + streams.segment_length;
+    } else {
+        pass_over(frame_start + 8 + streams.segment_length, frame_number);
+        if (!file.read_fully(flow_length_bytes, sizeof flow_length_bytes))
+            reject_frame(frame_number, "it runs past the header block");
+    }
+    streams.flow_length = decode_int32_le(flow_length_field);
+    if (streams.flow_length < 0 || (load_flows && streams.flow_length > flow_side.compressed_capacity()))
         reject_frame(frame_number, "flow stream length " + std::to_string(streams.flow_length) + " is out of range");
     streams.end = frame_start + 12 + streams.segment_length + streams.flow_length;
     if (streams.end > header_offset) reject_frame(frame_number, "it runs past the header block");
+    if (!load_flows) {
+        pass_over(streams.end, frame_number);
+        return streams;
+    }
 
     // The next frame's step and N1 come in the same read as the flow stream.
     streams.next_head_read = static_cast<uint32_t>(frame_count) + 1 < static_cast<uint32_t>(num_moments) &&
@@ -150,6 +174,15 @@ tidewire_data::frame_streams tidewire_data::read_frame_streams(int32_t frame_num
     if (streams.next_head_read)
         std::memcpy(next_frame_head, flow_side.stream() + streams.flow_length, sizeof next_frame_head);
     return streams;
+}
+
+void tidewire_data::pass_over(int64_t offset, int32_t frame_number)
+{
+    try {
+        file.set_offset(offset);
+    } catch (const seek_exception&) {
+        reject_frame(frame_number, "a stream in it cannot be passed over");
+    }
 }
 
 void tidewire_data::inflate_frame(frame_buffers& side, int32_t compressed_length, int32_t frame_number,

@@ -46,10 +46,14 @@ const char* text_or_empty(const char* text)
     return text ? text : "";
 }
 
-// Resizes a table to a count taken from a caller.  A negative count is a
-// table of more than 2^31 records, which can never be allocated.
+// Resizes a table to a count taken from a caller.  A count whose frame of
+// one constituent could not exist on `side` (a negative count among them,
+// taken unsigned) cannot be allocated on any build: it is refused before the
+// table is touched, so that no table of hundreds of millions of records is
+// built only for the frame buffers to fail after it.
 template <class table_type>
-void resize_table(table_type& table, int32_t count, int32_t line, const char* function, const char* name)
+void resize_table(table_type& table, int32_t count, const frame_buffers& side, int32_t line, const char* function,
+                  const char* name)
 {
     const auto fail = [&] {
         throw_dataset_failure<tidewire_memory_exhausted_exception>(
@@ -57,7 +61,7 @@ void resize_table(table_type& table, int32_t count, int32_t line, const char* fu
             std::string("Insufficient memory to resize the ") + name + " to " +
                 std::to_string(static_cast<uint32_t>(count)) + " entries");
     };
-    if (count < 0) fail();
+    if (!side.can_hold(static_cast<uint32_t>(count))) fail();
     try {
         table.resize(static_cast<std::size_t>(count));
     } catch (const std::bad_alloc&) {
@@ -133,7 +137,8 @@ void tidewire_data::getdescription(int32_t index, int32_t& type, char* text) con
 
 void tidewire_data::setnumsegments(int32_t count)
 {
-    resize_table(segments, count, dataset_line::setnumsegments, "tidewire_data::setnumsegments", "segment table");
+    resize_table(segments, count, segment_side, dataset_line::setnumsegments, "tidewire_data::setnumsegments",
+                 "segment table");
     reallocate_segment_buffers();
 }
 
@@ -144,7 +149,8 @@ void tidewire_data::getnumsegments(int32_t& count) const
 
 void tidewire_data::setnumflowpaths(int32_t count)
 {
-    resize_table(flow_paths, count, dataset_line::setnumflowpaths, "tidewire_data::setnumflowpaths", "flow path table");
+    resize_table(flow_paths, count, flow_side, dataset_line::setnumflowpaths, "tidewire_data::setnumflowpaths",
+                 "flow path table");
     reallocate_flow_buffers();
 }
 
@@ -155,8 +161,8 @@ void tidewire_data::getnumflowpaths(int32_t& count) const
 
 void tidewire_data::setnumsegconsts(int32_t count)
 {
-    resize_table(segment_constituents, count, dataset_line::setnumsegconsts, "tidewire_data::setnumsegconsts",
-                 "segment constituent table");
+    resize_table(segment_constituents, count, segment_side, dataset_line::setnumsegconsts,
+                 "tidewire_data::setnumsegconsts", "segment constituent table");
     reallocate_segment_buffers();
 }
 
@@ -167,7 +173,7 @@ void tidewire_data::getnumsegconsts(int32_t& count) const
 
 void tidewire_data::setnumfpconsts(int32_t count)
 {
-    resize_table(flow_constituents, count, dataset_line::setnumfpconsts, "tidewire_data::setnumfpconsts",
+    resize_table(flow_constituents, count, flow_side, dataset_line::setnumfpconsts, "tidewire_data::setnumfpconsts",
                  "flow path constituent table");
     reallocate_flow_buffers();
 }

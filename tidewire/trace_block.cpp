@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "log_file.h"
+#include "log_number.h"
 
 trace_block::trace_block(const char* name) noexcept
 {
@@ -32,9 +33,7 @@ trace_block& trace_block::integer(const char* label, const int32_t* value) noexc
 
 trace_block& trace_block::real(const char* label, const float* value) noexcept
 {
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%g", static_cast<double>(*value));
-    return line(label, digits, "");
+    return line(label, general_number(static_cast<double>(*value), 6).text, "");
 }
 
 trace_block& trace_block::text(const char* label, const char* value) noexcept

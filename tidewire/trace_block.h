@@ -18,7 +18,8 @@ public:
 
     // An int32 as an unsigned 32-bit decimal: -1 prints as 4294967295.
     trace_block& integer(const char* label, const int32_t* value) noexcept;
-    // A float32 as %g with six significant digits.
+    // A float32 as %g with six significant digits, with a decimal point
+    // whatever the host's locale.
     trace_block& real(const char* label, const float* value) noexcept;
     // A NUL-terminated text as it is: inputs, and outputs the call wrote.
     trace_block& text(const char* label, const char* value) noexcept;

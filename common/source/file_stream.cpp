@@ -52,6 +52,10 @@ void file_stream::open(const std::string& name, std::uint8_t mode)
     const open_arguments& arguments = arguments_of_mode[mode];
     handle = CreateFileA(name.c_str(), arguments.desired_access, arguments.share_mode, nullptr,
                          arguments.creation_disposition, 0, nullptr);
+    // Reading takes files only. A pipe or a device (a FIFO, a named pipe, NUL
+    // or CON) has no size and no positions, and may never end; a directory
+    // does not open at all.
+    if (handle != INVALID_HANDLE_VALUE && mode == mode_read && GetFileType(handle) != FILE_TYPE_DISK) close();
     if (handle == INVALID_HANDLE_VALUE)
         throw persistence_exception(
             exception_descriptor(__FILE__, line_open_failed, "file_stream::open", "Createfile failed"));

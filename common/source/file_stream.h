@@ -30,7 +30,9 @@ public:
     // Opens the file at the operating system path `name`; called once, on a
     // closed stream. Throws persistence_exception on a mode other than 0, 1
     // and 2 (nothing is opened or created) or when the system refuses the
-    // open (the file is then neither created nor emptied).
+    // open (the file is then neither created nor emptied). Mode 0 opens a
+    // regular file only: a FIFO, a device or a directory is refused the same
+    // way, at once, without waiting for a writer.
     void open(const std::string& name, std::uint8_t mode);
 
     // Closes the handle if open; does nothing on a closed stream.

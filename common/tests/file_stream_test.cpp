@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -37,6 +39,18 @@ TEST_F(FileStream, ReadModeNeedsAnExistingFile)
     EXPECT_TRUE(ends_with(text, "/common/source/file_stream.cpp (92) : file_stream::open : Createfile failed")) << text;
     EXPECT_EQ(text.front(), '/');  // the full compiled path of the unit
     EXPECT_FALSE(file_exists(path));
+}
+
+TEST_F(FileStream, ReadModeTakesRegularFilesOnly)
+{
+    const std::string fifo = scratch.path("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    alarm(10);  // waiting for a writer fails the test instead of hanging it
+    for (const std::string& name : {fifo, std::string("/dev/null"), scratch.path("")}) {
+        const std::string text = open_failure(name, file_stream::mode_read);
+        EXPECT_TRUE(ends_with(text, " (92) : file_stream::open : Createfile failed")) << name << ": " << text;
+    }
+    alarm(0);
 }
 
 TEST_F(FileStream, AnInvalidModeOpensAndCreatesNothing)

@@ -48,18 +48,22 @@ TEST(IoError, ReturnsAtOnceOnStatusZero)
 
 TEST(IoError, ReportsStatusAndWholePathThenStops)
 {
-    bentha_input.iostatus = 2;
-    bentha_input.filepath = "/data/input/cell.inp";
-    const std::string expected =
-        " Error: IO STATUS            2\r\n"
-        "    with file: " +
-        padded("/data/input/cell.inp", 200) + "\r\n";
-    EXPECT_EXIT(
-        {
-            console_to_error_stream();
-            io_error();
-        },
-        testing::ExitedWithCode(0), "^" + expected + "$");
+    // A path longer than its 200-character field prints whole.
+    const std::string deep_path = "/" + std::string(220, 'd') + "/input/cell.inp";
+    for (const std::string& path : {padded("/data/input/cell.inp", 200), deep_path}) {
+        bentha_input.iostatus = 2;
+        bentha_input.filepath = path;
+        const std::string expected =
+            " Error: IO STATUS            2\r\n"
+            "    with file: " +
+            path + "\r\n";
+        EXPECT_EXIT(
+            {
+                console_to_error_stream();
+                io_error();
+            },
+            testing::ExitedWithCode(0), "^" + expected + "$");
+    }
 }
 
 TEST_F(ControlFile, ReadsTheThreeDimensions)

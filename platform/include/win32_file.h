@@ -4,7 +4,12 @@
 //  - CreateFileA honours the share mode between handles of one process and of
 //    other processes: a handle that only reads and shares reading lets other
 //    such handles in; every other handle is exclusive. A refused open never
-//    creates or empties the file.
+//    creates or empties the file. It never waits for a peer: a FIFO opens at
+//    once for reading, and for writing only while some reader holds it.
+//  - GetFileType reports FILE_TYPE_DISK for a regular file only,
+//    FILE_TYPE_CHAR for a character device, FILE_TYPE_PIPE for a FIFO or a
+//    socket, and FILE_TYPE_UNKNOWN for anything else (a block device too,
+//    which Windows would call a disk).
 //  - ReadFile transfers up to the requested count, less only at the end of the
 //    file, and reports success at the end of the file.
 //  - SetFilePointer reports failure as INVALID_SET_FILE_POINTER together with a
@@ -32,6 +37,8 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes_to_write, LPDWORD bytes_
 DWORD SetFilePointer(HANDLE file, LONG distance_low, PLONG distance_high, DWORD move_method);
 
 BOOL GetFileSizeEx(HANDLE file, PLARGE_INTEGER size);
+
+DWORD GetFileType(HANDLE file);
 
 BOOL CloseHandle(HANDLE object);
 

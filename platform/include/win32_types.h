@@ -65,6 +65,12 @@ constexpr DWORD FILE_END = 2;
 
 constexpr DWORD INVALID_SET_FILE_POINTER = 0xFFFFFFFFu;
 
+// What GetFileType reports.
+constexpr DWORD FILE_TYPE_UNKNOWN = 0;
+constexpr DWORD FILE_TYPE_DISK = 1;
+constexpr DWORD FILE_TYPE_CHAR = 2;
+constexpr DWORD FILE_TYPE_PIPE = 3;
+
 // Error codes that GetLastError reports.
 constexpr DWORD NO_ERROR = 0;
 constexpr DWORD ERROR_FILE_NOT_FOUND = 2;

@@ -32,7 +32,8 @@ int open_flags(DWORD desired_access, DWORD creation_disposition)
 {
     const bool reads = (desired_access & GENERIC_READ) != 0;
     const bool writes = (desired_access & GENERIC_WRITE) != 0;
-    int flags = O_CLOEXEC;
+    // Non-blocking only while opening: a FIFO would otherwise wait for a peer.
+    int flags = O_CLOEXEC | O_NONBLOCK;
     if (reads && writes)
         flags |= O_RDWR;
     else if (writes)
@@ -87,6 +88,11 @@ HANDLE CreateFileA(LPCSTR file_name, DWORD desired_access, DWORD share_mode,
     struct stat status {};
     if (::fstat(descriptor, &status) != 0) return refuse(error_code_from_errno(errno));
     if (S_ISDIR(status.st_mode)) return refuse(ERROR_ACCESS_DENIED);
+
+    // Reads and writes wait for their data again, as ReadFile and WriteFile do.
+    const int status_flags = ::fcntl(descriptor, F_GETFL);
+    if (status_flags < 0 || ::fcntl(descriptor, F_SETFL, status_flags & ~O_NONBLOCK) != 0)
+        return refuse(error_code_from_errno(errno));
 
     int locked;
     do {
@@ -213,6 +219,20 @@ BOOL GetFileSizeEx(HANDLE file, PLARGE_INTEGER size)
     size->QuadPart = static_cast<LONGLONG>(status.st_size);
     set_last_error(NO_ERROR);
     return TRUE;
+}
+
+DWORD GetFileType(HANDLE file)
+{
+    struct stat status {};
+    if (::fstat(descriptor_of(file), &status) != 0) {
+        fail_with_errno();
+        return FILE_TYPE_UNKNOWN;
+    }
+    set_last_error(NO_ERROR);
+    if (S_ISREG(status.st_mode)) return FILE_TYPE_DISK;
+    if (S_ISCHR(status.st_mode)) return FILE_TYPE_CHAR;
+    if (S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode)) return FILE_TYPE_PIPE;
+    return FILE_TYPE_UNKNOWN;
 }
 
 BOOL CloseHandle(HANDLE object)

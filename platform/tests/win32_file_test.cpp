@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +43,27 @@ TEST_F(Win32File, ADirectoryIsNotOpened)
 {
     EXPECT_EQ(open_for_reading(scratch.path("")), INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+}
+
+// alarm() turns an open that waits for a peer into a failed test.
+TEST_F(Win32File, OpensNeverWaitAndTheTypeTellsFilesFromPipesAndDevices)
+{
+    write_file_bytes(path, {1});
+    const std::string fifo = scratch.path("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    alarm(10);
+    EXPECT_EQ(open_for_writing(fifo), INVALID_HANDLE_VALUE) << "no reader holds the FIFO";
+    const struct {
+        std::string name;
+        DWORD type;
+    } cases[] = {{path, FILE_TYPE_DISK}, {fifo, FILE_TYPE_PIPE}, {"/dev/null", FILE_TYPE_CHAR}};
+    for (const auto& each : cases) {
+        HANDLE file = open_for_reading(each.name);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << each.name;
+        EXPECT_EQ(GetFileType(file), each.type) << each.name;
+        CloseHandle(file);
+    }
+    alarm(0);
 }
 
 TEST_F(Win32File, AFileOpenForReadingCannotBeOpenedForWritingAndKeepsItsBytes)

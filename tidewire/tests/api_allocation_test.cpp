@@ -1,6 +1,9 @@
-// Opens that run out of memory: this test program replaces the global
+// Allocations in the library: this test program replaces the global
 // allocation functions (for the library too) so that one chosen allocation
-// fails, and tries every allocation of an open in turn.
+// fails, tries every allocation of an open in turn, and keeps the largest
+// size asked for.
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -12,8 +15,15 @@ namespace {
 // Allocations to let through before the one that fails; negative: none fails.
 long allocations_before_failure = -1;
 
+// Requests of this size or more are refused without being tried, so that a
+// test sees them without the machine paying for them.
+constexpr std::size_t one_gib = std::size_t{1} << 30;
+std::size_t largest_request = 0;
+
 void* allocate(std::size_t size)
 {
+    largest_request = std::max(largest_request, size);
+    if (size >= one_gib) return nullptr;
     if (allocations_before_failure == 0) {
         allocations_before_failure = -1;
         return nullptr;
@@ -109,6 +119,53 @@ TEST_F(api_allocation, a_session_that_cannot_be_created_takes_its_count_back)
         return;
     }
     FAIL() << "the session's allocation was never reached";
+}
+
+// A count whose frame of one constituent could not exist (2^29 values of 4
+// bytes are 2 GiB) is refused before anything is resized, in each of the four
+// count setters and again when repeated: no large table is built, and the
+// frame buffers and the values of the current moment stay as they were.
+TEST_F(api_allocation, counts_that_no_frame_can_hold_allocate_nothing)
+{
+    using count_setter = void (*)(const int32_t*, const int32_t*, int32_t*);
+    using count_getter = void (*)(const int32_t*, int32_t*, int32_t*);
+    const struct {
+        count_setter set;
+        count_getter get;
+    } counts[] = {{_twsetnumsegments, _twgetnumsegments},
+                  {_twsetnumflowpaths, _twgetnumflowpaths},
+                  {_twsetnumsegconsts, _twgetnumsegconsts},
+                  {_twsetnumfpconsts, _twgetnumfpconsts}};
+    const int32_t handle = open_ok("counts.lnk", 1);
+    int32_t error = -1;
+    const int32_t two = 2, first = 0, second = 1;
+    for (const auto& count : counts) count.set(&handle, &two, &error);
+    const float segment_values[] = {1.0f, 2.0f}, flow_values[] = {3.0f, 4.0f};
+    _twsetseginfo(&handle, &second, segment_values, &error);
+    _twsetflowinfo(&handle, &first, flow_values, &error);
+    ASSERT_EQ(error, 0);
+
+    largest_request = 0;
+    for (const auto& count : counts) {
+        for (int32_t huge : {int32_t{1} << 29, int32_t{1} << 29, INT32_MAX}) {
+            count.set(&handle, &huge, &error);
+            EXPECT_EQ(error, 1025);
+            EXPECT_PRED2(contains, last_error(), std::to_string(huge) + " entries");
+        }
+        int32_t kept = -1;
+        count.get(&handle, &kept, &error);
+        EXPECT_EQ(kept, 2);
+    }
+    EXPECT_LT(largest_request, one_gib);
+
+    float values[2] = {};
+    _twgetseginfo(&handle, &second, values, &error);
+    EXPECT_EQ(values[1], 2.0f);
+    _twgetflowinfo(&handle, &first, values, &error);
+    EXPECT_EQ(values[0], 3.0f);
+    _twmomentcomplete(&handle, &error);
+    EXPECT_EQ(error, 0);
+    close_ok(handle);
 }
 
 }  // namespace

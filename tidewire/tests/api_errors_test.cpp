@@ -2,6 +2,8 @@
 // back as a code and a text, the caller's outputs stay as they were, and the
 // next call goes on.
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "api_test_support.h"
 
@@ -61,6 +63,21 @@ TEST_F(api_errors, open_of_a_missing_file_fails_with_512_and_keeps_the_handle)
     EXPECT_EQ(error, 512);
     EXPECT_EQ(handle, 42);
     EXPECT_PRED2(contains, last_error(), "(59) : tidewire_data::tidewire_data : ");
+}
+
+TEST_F(api_errors, open_for_reading_takes_regular_files_only)
+{
+    ASSERT_EQ(mkfifo("fifo.lnk", 0600), 0);
+    ASSERT_EQ(mkdir("folder.lnk", 0700), 0);
+    alarm(10);  // waiting for a writer fails the test instead of hanging it
+    for (const char* name : {"fifo.lnk", "/dev/null", "folder.lnk"}) {
+        int32_t mode = 0, handle = 42;
+        _twopen(name, &mode, &handle, &error);
+        EXPECT_EQ(error, 512) << name;
+        EXPECT_EQ(handle, 42);
+        EXPECT_PRED2(contains, last_error(), "file_stream::open : Createfile failed");
+    }
+    alarm(0);
 }
 
 TEST_F(api_errors, open_with_an_invalid_mode_fails_with_512_and_creates_nothing)

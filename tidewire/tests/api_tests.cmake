@@ -2,15 +2,23 @@
 # as a model or a reader does; each test case runs in a process of its own.
 set(api_tests_dir ${CMAKE_CURRENT_LIST_DIR})
 
-add_library(tidewire_api_test_support STATIC ${api_tests_dir}/api_test_support.cpp)
+add_library(tidewire_api_test_support STATIC
+  ${api_tests_dir}/api_test_support.cpp
+  ${api_tests_dir}/decimal_comma_locale.cpp)
 target_link_libraries(tidewire_api_test_support PUBLIC tidewire::tidewire GTest::gtest)
 
 foreach(api_test_name api_roundtrip_test api_errors_test api_session_test api_trace_test api_timing_test
-        api_allocation_test)
+        api_allocation_test api_locale_test)
   add_executable(${api_test_name} ${api_tests_dir}/${api_test_name}.cpp)
   target_link_libraries(${api_test_name} PRIVATE tidewire_api_test_support GTest::gtest_main)
   gtest_discover_tests(${api_test_name} DISCOVERY_TIMEOUT 60)
 endforeach()
+
+# The number format of LOG.TXT on its own, built from the library's source.
+add_executable(log_number_test ${api_tests_dir}/log_number_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/log_number.cpp)
+target_include_directories(log_number_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(log_number_test PRIVATE tidewire_api_test_support GTest::gtest_main)
+gtest_discover_tests(log_number_test)
 
 add_executable(api_exports_test ${api_tests_dir}/api_exports_test.cpp)
 target_link_libraries(api_exports_test PRIVATE GTest::gtest_main)

@@ -2,6 +2,7 @@
 // completion in both modes and the compression statistics.
 #include "dataset_test_support.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <zlib.h>
@@ -108,6 +109,95 @@ TEST_F(DatasetFrame, ZeroCountKeepsTheBuffersAndANewCountClearsThem)
     dataset.momentcomplete();  // the side still has its buffers
     dataset.setnumsegments(3);
     EXPECT_EQ(segment_values_of(dataset, 0, 3), std::vector<float>(3, 0.0f));
+}
+
+// Two moments with all four counts at 2, then `count_setter` sets one count
+// back to 0 and a third moment is completed: the side keeps its buffers, so
+// the third frame carries that side's values of the second moment again.
+// Segment values are 100 m + 10 c + e, flow values their negatives.
+using count_setter = void (tidewire_data::*)(int32_t);
+
+void write_with_a_count_back_to_zero(const std::string& path, count_setter zeroed)
+{
+    tidewire_data writer(path, 1);
+    writer.setnumsegments(2);
+    writer.setnumsegconsts(2);
+    writer.setnumflowpaths(2);
+    writer.setnumfpconsts(2);
+    for (int32_t m = 0; m < 2; ++m) {
+        for (int32_t c = 0; c < 2; ++c) {
+            const std::vector<float> values = ramp(2, static_cast<float>(100 * m + 10 * c));
+            const std::vector<float> flows{-values[0], -values[1]};
+            writer.setseginfo(c, values.data());
+            writer.setflowinfo(c, flows.data());
+        }
+        writer.settimestep(0.5f);
+        writer.momentcomplete();
+    }
+    (writer.*zeroed)(0);
+    writer.momentcomplete();
+    writer.write_header();
+}
+
+TEST_F(DatasetFrame, AFileWrittenAfterACountWentBackToZeroReadsBack)
+{
+    const struct {
+        const char* count;
+        count_setter zeroed;
+        bool segments_kept;
+    } cases[] = {{"segments", &tidewire_data::setnumsegments, false},
+                 {"segment constituents", &tidewire_data::setnumsegconsts, false},
+                 {"flow paths", &tidewire_data::setnumflowpaths, true},
+                 {"flow path constituents", &tidewire_data::setnumfpconsts, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        write_with_a_count_back_to_zero(path, c.zeroed);
+        // The side whose count is 0 has nothing to load; the other side's
+        // values come back in every moment.
+        tidewire_data reader(path, 0);
+        int32_t moments = 0;
+        reader.getnummoments(moments);
+        EXPECT_EQ(moments, 3);
+        for (int32_t m = 0; m < 3; ++m) {
+            if (m > 0) reader.momentcomplete();
+            const std::vector<float> values = ramp(2, static_cast<float>(100 * std::min(m, 1) + 10));
+            if (c.segments_kept)
+                EXPECT_EQ(segment_values_of(reader, 1, 2), values);
+            else
+                EXPECT_EQ(flow_values_of(reader, 1, 2), (std::vector<float>{-values[0], -values[1]}));
+        }
+        int32_t month, day, year, hour, minute, second;
+        float elapsed = -1.0f;
+        char text[32];
+        reader.getcurrentmoment(month, day, year, hour, minute, second, elapsed, text);
+        EXPECT_EQ(elapsed, 1.0f);
+    }
+}
+
+TEST_F(DatasetFrame, AStreamPassedOverStillHasItsLengthChecked)
+{
+    write_with_a_count_back_to_zero(path, &tidewire_data::setnumsegments);
+    const bytes content = read_file_bytes(path);
+    const std::size_t second_frame = 8 + 12 + static_cast<std::size_t>(int32_at(content, 12)) +
+                                     static_cast<std::size_t>(int32_at(content, 16 + int32_at(content, 12)));
+    const struct {
+        std::size_t offset;
+        int32_t value;
+        const char* problem;
+    } cases[] = {{second_frame + 4, -1, "segment stream length -1 is out of range"},
+                 {second_frame + 4, 100000, "it runs past the header block"},
+                 {second_frame + 8 + static_cast<std::size_t>(int32_at(content, second_frame + 4)), -3,
+                  "flow stream length -3 is out of range"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.problem);
+        bytes changed = content;
+        put_int32_at(changed, c.offset, c.value);
+        write_file_bytes(path, changed);
+        tidewire_data reader(path, 0);
+        expect_dataset_failure<tidewire_compression_exception>(
+            [&] { reader.momentcomplete(); }, 1026, "tidewire_data::momentcomplete",
+            std::string("Damaged frame 2 in the linkage file: ") + c.problem);
+    }
 }
 
 TEST_F(DatasetFrame, FrameSizesBeyond32BitsFailWithoutWrapping)

@@ -125,14 +125,27 @@ TEST_F(DatasetOpen, StringLongerThanTheFile)
     expect_open_failure<tidewire_cannot_open_exception>(changed, 512, "");
 }
 
-TEST_F(DatasetOpen, TableCountTheFileCannotHold)
+TEST_F(DatasetOpen, TableCountTheFileCannotHoldIsDamage)
 {
-    for (int32_t count : {-1, 1000, 0x7FFFFFFF}) {
+    for (int32_t count : {100, 1000, 0x01000000}) {
         SCOPED_TRACE(count);
         bytes changed = content;
         put_int32_at(changed, header + flow_path_count_field, count);
-        expect_open_failure<tidewire_memory_exhausted_exception>(changed, 1025,
-                                                                 "Insufficient memory to read the header tables");
+        expect_open_failure<tidewire_cannot_open_exception>(
+            changed, 512, "Damaged linkage file: a table count of " + std::to_string(count) + " exceeds what the ");
+    }
+}
+
+TEST_F(DatasetOpen, TableCountThatCannotBeAllocated)
+{
+    for (int32_t count : {-1, 0x7FFFFFFF}) {
+        SCOPED_TRACE(count);
+        bytes changed = content;
+        put_int32_at(changed, header + flow_path_count_field, count);
+        expect_open_failure<tidewire_memory_exhausted_exception>(
+            changed, 1025,
+            "Insufficient memory to read the header tables: read_table : A table of " +
+                std::to_string(static_cast<uint32_t>(count)) + " records cannot be allocated");
     }
 }
 

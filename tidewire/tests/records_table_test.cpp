@@ -3,6 +3,7 @@
 #include "record_tables.h"
 #include "records_stream_fixture.h"
 #include "table_count_exception.h"
+#include "table_size_exception.h"
 
 #include <new>
 
@@ -95,27 +96,37 @@ TEST_F(RecordTables, ACountOfMinusOneIsRefusedBeforeResizing)
     std::vector<flow_data> table(1, flow_data(7, 7, 7));
     try {
         read_table(reading({0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0}), table);
-        FAIL() << "no count failure";
-    } catch (const table_count_exception& error) {
+        FAIL() << "no size failure";
+    } catch (const table_size_exception& error) {
         EXPECT_EQ(error.count(), 4294967295u);
-        EXPECT_STREQ(error.what(), "read_table : Count 4294967295 exceeds what the 4 bytes left in the file can hold");
+        EXPECT_STREQ(error.what(), "read_table : A table of 4294967295 records cannot be allocated");
     }
     ASSERT_EQ(table.size(), 1u);
     EXPECT_EQ(table[0].from_seg, 7);
 }
 
-TEST_F(RecordTables, ACountBeyondTheFileIsAnAllocationFailure)
+TEST_F(RecordTables, ACountBeyondTheFileIsAnInputFailure)
 {
     // Three segment names need at least 12 bytes; only 8 follow.
     std::vector<segment_data> names;
-    EXPECT_THROW(read_table(reading({3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), names), std::bad_alloc);
+    try {
+        read_table(reading({3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), names);
+        FAIL() << "no count failure";
+    } catch (const table_count_exception& error) {
+        EXPECT_EQ(error.count(), 3u);
+        EXPECT_EQ(error.bytes_left(), 8);
+        EXPECT_NE(
+            std::string(error.what()).find("read_table : Count 3 exceeds what the 8 bytes left in the file can hold"),
+            std::string::npos)
+            << error.what();
+    }
     EXPECT_TRUE(names.empty());
 
     // Two flow paths need 24 bytes; 23 follow.
     std::vector<flow_data> paths;
     bytes short_paths{2, 0, 0, 0};
     short_paths.resize(4 + 23, 0);
-    EXPECT_THROW(read_table(reading(short_paths), paths), table_count_exception);
+    EXPECT_THROW(read_table(reading(short_paths), paths), input_exception);
 
     data_description_type descriptions;
     EXPECT_THROW(descriptions.read(reading({1, 0, 0, 0, 0, 0, 0, 0})), table_count_exception);

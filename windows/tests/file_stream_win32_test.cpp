@@ -115,3 +115,16 @@ TEST_F(win32_file_stream, positions_beyond_four_gigabytes)
     EXPECT_THROW(stream.set_offset(-1), seek_exception);
     EXPECT_EQ(stream.get_offset(), five_gigabytes);
 }
+
+TEST_F(win32_file_stream, read_mode_takes_files_only)
+{
+    // A named pipe with a waiting server opens at once under Windows: the
+    // type of the handle is what refuses it.
+    const std::string pipe = "\\\\.\\pipe\\tidewire_stream_test_" + std::to_string(GetCurrentProcessId());
+    HANDLE server = CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    for (const std::string& name : {pipe, std::string("NUL"), std::string(".")}) {
+        EXPECT_FALSE(opens(name, file_stream::mode_read)) << name;
+    }
+    CloseHandle(server);
+}
