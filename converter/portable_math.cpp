@@ -1,6 +1,8 @@
 #include "portable_math.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace portable_math {
@@ -20,18 +22,59 @@ constexpr double half_pi_low = 6.07710050650619224932e-11;
 constexpr double two_over_pi = 6.36619772367581382433e-01;
 // Adding and subtracting 1.5 * 2^52 rounds a double below 2^51 to a whole number.
 constexpr double round_to_whole = 6755399441055744.0;
+// From here on the two-part reduction loses accuracy.
+constexpr real4 large_argument = 1048576.0f;  // 2^20
 
-reduced_angle reduce(double x)
+reduced_angle reduce_small(real4 x)
 {
-    // Far out, whole turns of the double nearest 2 pi are taken off first;
-    // fmod is exact, so every runtime gives the same remainder. The turns
-    // carry that double's error of 2.4e-16 each: below 1e8 radians (a northing
-    // of some 1e14 metres) the result keeps single precision, beyond it only
-    // its sameness in every build.
-    constexpr double two_pi = 6.28318530717958647693;
-    if (std::fabs(x) > 1.0e6) x = std::fmod(x, two_pi);
-    const double n = (x * two_over_pi + round_to_whole) - round_to_whole;
-    return {(x - n * half_pi_high) - n * half_pi_low, static_cast<long long>(n)};
+    const double wide = x;
+    const double n = (wide * two_over_pi + round_to_whole) - round_to_whole;
+    return {(wide - n * half_pi_high) - n * half_pi_low, static_cast<long long>(n)};
+}
+
+// The first 256 bits of 2/pi after the binary point, enough for every float.
+constexpr std::uint32_t two_over_pi_bits[8] = {0xa2f9836e, 0x4e441529, 0xfc2757d1, 0xf534ddc0,
+                                               0xdb629599, 0x3c439041, 0xfe5163ab, 0xdebbc561};
+
+// 32 bits of 2/pi from bit `first` on (1 is the first after the point; the
+// bits before the point are 0).
+std::uint64_t two_over_pi_word(int first)
+{
+    std::uint64_t word = 0;
+    for (int k = first; k < first + 32; ++k) {
+        const std::uint32_t bit = k < 1 ? 0u : (two_over_pi_bits[(k - 1) / 32] >> (31 - (k - 1) % 32)) & 1u;
+        word = (word << 1) | bit;
+    }
+    return word;
+}
+
+// A float x is M * 2^e with a whole 24-bit M: x * 2/pi modulo 4 needs only the
+// bits of 2/pi near position e, so it is taken exactly enough in integers
+// (Payne and Hanek), as u = (x * 2/pi mod 4) * 2^62.
+reduced_angle reduce_large(real4 x)
+{
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    const std::uint64_t mantissa = (bits & 0x7fffffu) | 0x800000u;
+    const int scale = static_cast<int>((bits >> 23) & 0xffu) - 150 + 62;
+    const std::uint64_t u = ((mantissa * two_over_pi_word(scale - 63)) << 32) +
+                            mantissa * two_over_pi_word(scale - 31) + ((mantissa * two_over_pi_word(scale + 1)) >> 32);
+    std::uint64_t quadrant = (u + (std::uint64_t{1} << 61)) >> 62;
+    // The rest, in [-2^61, 2^61) units of 2^-62 quarter turns.
+    const std::uint64_t rest = u - (quadrant << 62);
+    double fraction = rest < (std::uint64_t{1} << 63) ? static_cast<double>(static_cast<std::int64_t>(rest))
+                                                      : -static_cast<double>(static_cast<std::int64_t>(~rest + 1));
+    if ((bits >> 31) != 0) {
+        quadrant = 4 - quadrant;
+        fraction = -fraction;
+    }
+    constexpr double half_pi_per_unit = 1.57079632679489661923 / 4611686018427387904.0;  // 2^62
+    return {fraction * half_pi_per_unit, static_cast<long long>(quadrant & 3)};
+}
+
+reduced_angle reduce(real4 x)
+{
+    return std::fabs(x) < large_argument ? reduce_small(x) : reduce_large(x);
 }
 
 // Minimax polynomials on [-pi/4, pi/4], accurate to about 1e-16 (the classic
@@ -58,7 +101,7 @@ double cos_kernel(double r)
     return (1.0 - 0.5 * z) + z * z * p;
 }
 
-double sin_double(double x)
+double sin_double(real4 x)
 {
     const reduced_angle a = reduce(x);
     switch (a.quadrant & 3) {
@@ -73,7 +116,7 @@ double sin_double(double x)
     }
 }
 
-double cos_double(double x)
+double cos_double(real4 x)
 {
     const reduced_angle a = reduce(x);
     switch (a.quadrant & 3) {
