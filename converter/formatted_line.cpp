@@ -1,7 +1,9 @@
 #include "formatted_line.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <limits>
+#include <system_error>
 
 namespace {
 
@@ -65,15 +67,17 @@ formatted_line& formatted_line::fixed(double value, int width, int decimals)
         text_ += non_finite(value, width);
         return *this;
     }
-    // Rounded once, at the wanted decimals, from the exact binary value.
-    const int length = std::snprintf(nullptr, 0, "%.*f", decimals, std::fabs(value));
-    if (length < 0) {
+    // Rounded once, at the wanted decimals, from the exact binary value, by
+    // std::to_chars rather than printf, so that every C runtime gives the same
+    // text. Room for the largest double's digits, the point and the decimals.
+    std::string digits(std::numeric_limits<double>::max_exponent10 + 3 + static_cast<std::size_t>(decimals), '\0');
+    const std::to_chars_result rendered = std::to_chars(digits.data(), digits.data() + digits.size(), std::fabs(value),
+                                                        std::chars_format::fixed, decimals);
+    if (rendered.ec != std::errc()) {
         text_ += asterisks(width);
         return *this;
     }
-    std::string digits(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(digits.data(), digits.size(), "%.*f", decimals, std::fabs(value));
-    digits.resize(static_cast<std::size_t>(length));
+    digits.resize(static_cast<std::size_t>(rendered.ptr - digits.data()));
     if (decimals == 0) digits += '.';
     const std::string sign = std::signbit(value) ? "-" : "";
     // The 0 before the point of a magnitude below 1 only when there is room.

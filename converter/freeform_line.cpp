@@ -1,7 +1,7 @@
 #include "freeform_line.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -35,11 +35,13 @@ std::string real_field(double value, int digits, int exponent_digits, std::size_
         const std::string zero = sign + "0." + std::string(static_cast<std::size_t>(digits - 1), '0');
         return right_aligned(zero, fixed_width) + std::string(fixed_tail, ' ');
     }
-    // Rounded once, to the wanted digits; "d.dddE+xx".
+    // Rounded once, to the wanted digits, from the exact binary value: "d.ddde+xx".
+    // std::to_chars, not printf, so that every C runtime renders the same text.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*E", digits - 1, std::fabs(value));
-    const std::string scientific(buffer);
-    const std::size_t e_pos = scientific.find('E');
+    const std::to_chars_result rendered =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, digits - 1);
+    const std::string scientific(buffer, rendered.ptr);
+    const std::size_t e_pos = scientific.find('e');
     const int exponent = std::atoi(scientific.c_str() + e_pos + 1);
     std::string mantissa_digits = scientific.substr(0, 1) + scientific.substr(2, e_pos - 2);
 
@@ -53,11 +55,11 @@ std::string real_field(double value, int digits, int exponent_digits, std::size_
         }
         return right_aligned(sign + fixed, fixed_width) + std::string(fixed_tail, ' ');
     }
-    char exponent_text[16];
-    std::snprintf(exponent_text, sizeof exponent_text, "%c%0*d", exponent < 0 ? '-' : '+', exponent_digits,
-                  std::abs(exponent));
+    std::string exponent_text = std::to_string(std::abs(exponent));
+    if (exponent_text.size() < static_cast<std::size_t>(exponent_digits))
+        exponent_text.insert(0, static_cast<std::size_t>(exponent_digits) - exponent_text.size(), '0');
     const std::string mantissa = mantissa_digits.substr(0, 1) + "." + mantissa_digits.substr(1);
-    return right_aligned(sign + mantissa + "E" + exponent_text, width);
+    return right_aligned(sign + mantissa + "E" + (exponent < 0 ? "-" : "+") + exponent_text, width);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #include "freeform_reader.h"
 
-#include <cerrno>
-#include <cmath>
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
+#include <system_error>
 
 #include "run_stop.h"
 
@@ -77,6 +78,46 @@ bool normalise_real(std::string_view token, std::string& normal)
     return exponent_digits > 0 && pos == token.size();
 }
 
+// The power of ten of the first nonzero digit of a normalised real (1.5e3
+// gives 3, 0.05 gives -2), with the exponent saturated far beyond any real's
+// range.
+std::int64_t leading_power_of_ten(std::string_view normal)
+{
+    const std::size_t exponent_mark = std::min(normal.find('e'), normal.size());
+    const std::string_view mantissa = normal.substr(0, exponent_mark);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return 0;
+    const std::int64_t lead =
+        first < point ? static_cast<std::int64_t>(point - first) - 1 : -static_cast<std::int64_t>(first - point);
+    std::int64_t exponent = 0;
+    std::size_t pos = exponent_mark + 1;
+    const bool negative_exponent = pos < normal.size() && normal[pos] == '-';
+    if (pos < normal.size() && (normal[pos] == '+' || normal[pos] == '-')) ++pos;
+    for (; pos < normal.size() && exponent < 1000000000; ++pos) exponent = exponent * 10 + (normal[pos] - '0');
+    return lead + (negative_exponent ? -exponent : exponent);
+}
+
+// A normalised real to the nearest float or double, by std::from_chars rather
+// than the C library's strtod, so that every build reads the same value. A
+// magnitude too small for the type reads as zero of the same sign; one too
+// large is rejected.
+template <typename Real>
+bool parse_real(const std::string& normal, Real& value)
+{
+    const bool negative = !normal.empty() && normal[0] == '-';
+    const char* first = normal.data() + (!normal.empty() && normal[0] == '+' ? 1 : 0);
+    Real parsed = 0;
+    const std::from_chars_result result = std::from_chars(first, normal.data() + normal.size(), parsed);
+    if (result.ec == std::errc::result_out_of_range && leading_power_of_ten(normal) < 0) {
+        value = negative ? -Real(0) : Real(0);
+        return true;
+    }
+    if (result.ec != std::errc() || result.ptr != normal.data() + normal.size()) return false;
+    value = parsed;
+    return true;
+}
+
 }  // namespace
 
 bool value_target::store(std::string_view token, bool quoted) const
@@ -88,17 +129,7 @@ bool value_target::store(std::string_view token, bool quoted) const
         case kind::real8: {
             std::string normal;
             if (quoted || !normalise_real(token, normal)) return false;
-            errno = 0;
-            if (kind_ == kind::real4) {
-                const float value = std::strtof(normal.c_str(), nullptr);
-                if (std::isinf(value)) return false;
-                *real4_ = value;
-            } else {
-                const double value = std::strtod(normal.c_str(), nullptr);
-                if (std::isinf(value)) return false;
-                *real8_ = value;
-            }
-            return true;
+            return kind_ == kind::real4 ? parse_real(normal, *real4_) : parse_real(normal, *real8_);
         }
         case kind::text:
             for (std::size_t i = 0; i < text_length_; ++i) text_[i] = i < token.size() ? token[i] : ' ';

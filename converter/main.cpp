@@ -5,9 +5,11 @@
 #include "freeform_line.h"
 #include "run_steps.h"
 #include "run_stop.h"
+#include "standard_streams.h"
 
 int main()
 {
+    use_binary_standard_streams();
     setpath();
     readcontrolfile();
     console::write(freeform_line() << "calling getHydGridData");

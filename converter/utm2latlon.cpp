@@ -4,6 +4,7 @@
 
 #include "console.h"
 #include "freeform_line.h"
+#include "portable_math.h"
 
 utm2latlon_state utm2latlon;
 
@@ -49,13 +50,14 @@ void convertutm2latlon(real4 east, real4 north, real4& lat, real4& lon)
     const real4 e1sq = e1 * e1;
     const real4 e1cu = e1sq * e1;
     const real4 e1q = e1sq * e1sq;
-    const real4 phi1 = mu + (1.5f * e1 - 27.0f / 32.0f * e1cu) * std::sin(2.0f * mu) +
-                       (21.0f / 16.0f * e1sq - 55.0f / 32.0f * e1q) * std::sin(4.0f * mu) +
-                       (151.0f / 96.0f * e1cu) * std::sin(6.0f * mu) + (1097.0f / 512.0f * e1q) * std::sin(8.0f * mu);
+    const real4 phi1 = mu + (1.5f * e1 - 27.0f / 32.0f * e1cu) * portable_math::sin(2.0f * mu) +
+                       (21.0f / 16.0f * e1sq - 55.0f / 32.0f * e1q) * portable_math::sin(4.0f * mu) +
+                       (151.0f / 96.0f * e1cu) * portable_math::sin(6.0f * mu) +
+                       (1097.0f / 512.0f * e1q) * portable_math::sin(8.0f * mu);
 
-    const real4 cos_phi1 = std::cos(phi1);
-    const real4 sin_phi1 = std::sin(phi1);
-    const real4 tan_phi1 = std::tan(phi1);
+    const real4 cos_phi1 = portable_math::cos(phi1);
+    const real4 sin_phi1 = portable_math::sin(phi1);
+    const real4 tan_phi1 = portable_math::tan(phi1);
     const real4 c1 = e0sq * cos_phi1 * cos_phi1;
     const real4 t1 = tan_phi1 * tan_phi1;
     const real4 n1 = s.a / std::sqrt(1.0f - e2 * sin_phi1 * sin_phi1);
@@ -66,7 +68,7 @@ void convertutm2latlon(real4 east, real4 north, real4& lat, real4& lon)
     const real4 d4 = d2 * d2;
     s.phi = d2 / 2.0f - (5.0f + 3.0f * t1 + 10.0f * c1 - 4.0f * c1 * c1 - 9.0f * e0sq) * d4 / 24.0f;
     s.phi = s.phi + (61.0f + 90.0f * t1 + 298.0f * c1 + 45.0f * t1 * t1 - 252.0f * e0sq - 3.0f * c1 * c1) *
-                        std::pow(d, 6.0f) / 720.0f;
+                        portable_math::power(d, 6) / 720.0f;
     s.phi = phi1 - s.phi * tan_phi1 * n1 / r1;
     lat = s.phi * 1000000.0f / s.drad / 1000000.0f;
 

@@ -42,7 +42,12 @@ endfunction()
 
 # Ordinal 1 is the DLL's entry point, the C runtime's start-up routine that
 # runs the library's static initialisers, exported under the customary name.
-set(TIDEWIRE_ENTRY_POINT_EXPORT "DllEntryPoint=DllMainCRTStartup@12")
+# Its 32-bit name carries the stdcall decoration; a 64-bit developer build has none.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(TIDEWIRE_ENTRY_POINT_EXPORT "DllEntryPoint=DllMainCRTStartup")
+else()
+  set(TIDEWIRE_ENTRY_POINT_EXPORT "DllEntryPoint=DllMainCRTStartup@12")
+endif()
 
 function(tidewire_write_def_files table_file dll_name dll_def import_def)
   tidewire_read_export_table("${table_file}" ordinals names)

@@ -46,6 +46,9 @@ TEST(FormattedLine, FixedPointFields)
     EXPECT_EQ(formatted_line().fixed(10.0, 10, 8).text(), "**********");
     EXPECT_EQ(formatted_line().fixed(-9999.0f, 14, 8).text(), "-9999.00000000");
     EXPECT_EQ(formatted_line().fixed(0.25, 10, 5).text(), "   0.25000");
+    // An exact tie goes to the even digit; a value of 300 digits fits nowhere.
+    EXPECT_EQ(formatted_line().fixed(0.125, 5, 2).text(), " 0.12");
+    EXPECT_EQ(formatted_line().fixed(-1e300, 14, 8).text(), "**************");
 }
 
 TEST(FormattedLine, LeadingZeroOnlyWhenThereIsRoom)

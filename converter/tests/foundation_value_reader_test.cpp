@@ -2,6 +2,7 @@
 // files.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -152,6 +153,27 @@ TEST(ValueReaderRecords, MalformedValuesAreRejected)
     int4 value = 0;
     ASSERT_EQ(reader.read(value), 0);
     EXPECT_EQ(value, -2147483647 - 1);
+}
+
+// Beyond a real's range: too small reads as zero of its sign, too large is
+// rejected.
+TEST(ValueReaderRecords, MagnitudesOutsideTheRange)
+{
+    std::istringstream source("1e-50 -1e-50 1e-40 1e-400 -0.0001e-320\n1e39\n1e400\n");
+    freeform_reader reader(source, "lxly.inp");
+    real4 tiny = 1, negative_tiny = 1, subnormal = 0;
+    real8 tiny8 = 1, negative_tiny8 = 1;
+    ASSERT_EQ(reader.read(tiny, negative_tiny, subnormal, tiny8, negative_tiny8), 0);
+    EXPECT_EQ(tiny, 0.0f);
+    EXPECT_FALSE(std::signbit(tiny));
+    EXPECT_TRUE(negative_tiny == 0.0f && std::signbit(negative_tiny));
+    EXPECT_EQ(subnormal, 1e-40f);
+    EXPECT_EQ(tiny8, 0.0);
+    EXPECT_TRUE(negative_tiny8 == 0.0 && std::signbit(negative_tiny8));
+    real4 huge = 0;
+    EXPECT_EQ(reader.read(huge), freeform_reader::bad_value_status);
+    real8 huge8 = 0;
+    EXPECT_EQ(reader.read(huge8), freeform_reader::bad_value_status);
 }
 
 TEST(ValueReaderRecords, EndOfFileInsideARecord)
