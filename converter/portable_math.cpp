@@ -77,8 +77,9 @@ reduced_angle reduce(real4 x)
     return std::fabs(x) < large_argument ? reduce_small(x) : reduce_large(x);
 }
 
-// Minimax polynomials on [-pi/4, pi/4], accurate to about 1e-16 (the classic
-// coefficients of the freely distributable mathematical library).
+// Minimax polynomials on [-pi/4, pi/4], accurate to about 1e-16: far more
+// than the float results need, so that rounding once gives the same float in
+// every build.
 double sin_kernel(double r)
 {
     const double z = r * r;
