@@ -5,7 +5,6 @@
 #include <regex>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "api_test_support.h"
 #include "decimal_comma_locale.h"
@@ -16,25 +15,6 @@ class api_locale : public api_test {
 protected:
     int32_t error = -1;
 };
-
-// A frame of 1 MB of varied values, whose compression takes milliseconds.
-void fill_a_large_frame(int32_t handle)
-{
-    int32_t error = 0;
-    const int32_t segments = 1 << 18, one = 1, first = 0;
-    _twsetnumsegments(&handle, &segments, &error);
-    _twsetnumsegconsts(&handle, &one, &error);
-    _twsetnumflowpaths(&handle, &one, &error);
-    _twsetnumfpconsts(&handle, &one, &error);
-    std::vector<float> values(segments);
-    uint32_t state = 12345;
-    for (float& value : values) {
-        state = state * 1664525u + 1013904223u;
-        value = static_cast<float>(state >> 8);
-    }
-    _twsetseginfo(&handle, &first, values.data(), &error);
-    ASSERT_EQ(error, 0);
-}
 
 TEST_F(api_locale, log_numbers_keep_their_decimal_point)
 {

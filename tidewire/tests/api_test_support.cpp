@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -90,6 +91,24 @@ bool starts_with(const std::string& text, const std::string& start)
 bool ends_with(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+void fill_a_large_frame(int32_t handle)
+{
+    int32_t error = 0;
+    const int32_t segments = 1 << 18, one = 1, first = 0;
+    _twsetnumsegments(&handle, &segments, &error);
+    _twsetnumsegconsts(&handle, &one, &error);
+    _twsetnumflowpaths(&handle, &one, &error);
+    _twsetnumfpconsts(&handle, &one, &error);
+    std::vector<float> values(segments);
+    uint32_t state = 12345;
+    for (float& value : values) {
+        state = state * 1664525u + 1013904223u;
+        value = static_cast<float>(state >> 8);
+    }
+    _twsetseginfo(&handle, &first, values.data(), &error);
+    ASSERT_EQ(error, 0);
 }
 
 bool contains(const std::string& text, const std::string& part)

@@ -58,6 +58,11 @@ struct sample_run {
     static void write(const char* file_name);
 };
 
+// Sets one segment, segment constituent, flow path and flow-path constituent
+// count on an open write dataset and fills a frame of 1 MB of varied values,
+// whose compression takes milliseconds.
+void fill_a_large_frame(int32_t handle);
+
 // Text checks for EXPECT_PRED2, which prints both texts when one fails.
 bool starts_with(const std::string& text, const std::string& start);
 bool ends_with(const std::string& text, const std::string& end);

@@ -175,20 +175,7 @@ TEST_F(api_timing, one_export_that_takes_all_the_time_has_a_share_of_1e02)
     // leaves nothing to release; the close after it, of a handle that is not
     // open, takes none.
     const int32_t handle = open_ok("big.lnk", 1);
-    const int32_t segments = 1 << 18, one = 1;
-    _twsetnumsegments(&handle, &segments, &error);
-    _twsetnumsegconsts(&handle, &one, &error);
-    _twsetnumflowpaths(&handle, &one, &error);
-    _twsetnumfpconsts(&handle, &one, &error);
-    std::vector<float> values(segments);
-    uint32_t state = 12345;
-    for (float& value : values) {
-        state = state * 1664525u + 1013904223u;
-        value = static_cast<float>(state >> 8);
-    }
-    const int32_t first = 0;
-    _twsetseginfo(&handle, &first, values.data(), &error);
-    ASSERT_EQ(error, 0);
+    fill_a_large_frame(handle);
     // Failed opens raise the open count too, so that the closes below keep
     // the session.
     for (int32_t mode = 2; mode < 40; ++mode) {
