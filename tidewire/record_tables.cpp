@@ -16,9 +16,6 @@ constexpr std::int32_t line_table_too_long = 61;
 constexpr std::int32_t line_table_not_written = 70;
 constexpr std::int32_t line_table_position_lost = 79;
 
-// The largest block that the library's 32-bit target can allocate.
-constexpr std::uint64_t largest_32_bit_block = 0x7FFFFFFF;
-
 // One record. Records of a fixed size are decoded in place from the stream's
 // window; the others, and a record that the window cannot complete, go
 // through the record's own read, which reports a file that ends early. The
@@ -43,11 +40,11 @@ void read_records(file_stream& stream, std::vector<Record>& table)
     read_value(stream, stored_count);
     const auto count = static_cast<std::uint32_t>(stored_count);
 
-    // Both refusals come before the table is resized. A table that no 32-bit
-    // process could hold is a count that cannot be allocated, whatever the
-    // file holds.
-    if (count > table.max_size() || std::uint64_t{count} * sizeof(Record) > largest_32_bit_block)
-        throw table_size_exception(count);
+    // Every refusal comes before the table is resized. The first two depend
+    // on the file alone, so that a damaged file gives the same answer in
+    // every build. A count that is negative as an int32 asks for more records
+    // than any build could allocate.
+    if (stored_count < 0) throw table_size_exception(count);
     // Every record takes at least its minimum encoded size, so a count the
     // rest of the file cannot hold is damaged.
     const std::int64_t left = stream.bytes_left();
@@ -57,6 +54,9 @@ void read_records(file_stream& stream, std::vector<Record>& table)
                                  "read_table : Count " + std::to_string(count) + " exceeds what the " +
                                      std::to_string(left) + " bytes left in the file can hold"),
             count, left);
+    // A count the file does hold, but whose table is beyond what this build
+    // can address: memory that cannot be had here.
+    if (count > table.max_size()) throw table_size_exception(count);
 
     // A table that starts empty (every table of a dataset being opened) is
     // built in one pass, each record read while its memory is at hand; the

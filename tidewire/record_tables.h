@@ -10,11 +10,12 @@
 #include <vector>
 
 // Reading: the count is taken as unsigned 32-bit. Before the table is
-// touched, a count whose table no 32-bit process could hold throws
-// table_size_exception (a std::bad_alloc), and a count whose records cannot
-// fit in the bytes left in the file throws table_count_exception (an
-// input_exception: the file is damaged). A table that cannot be allocated
-// throws std::bad_alloc. Otherwise the table is resized to the count and each
+// touched, a count that is negative as an int32 throws table_size_exception
+// (a std::bad_alloc); any other count whose records cannot fit in the bytes
+// left in the file throws table_count_exception (an input_exception: the file
+// is damaged); a count beyond the table's max_size() throws
+// table_size_exception. A table that cannot be allocated throws
+// std::bad_alloc. Otherwise the table is resized to the count and each
 // record is read in turn; a record that cannot be read throws
 // input_exception, leaving the table resized and filled up to that record.
 // After success the table equals the file's table, whatever it held before.

@@ -7,11 +7,10 @@
 #include <new>
 
 // Thrown by the table readers, before the table is resized, when the stored
-// count asks for a table larger than any block the library's 32-bit target
-// can allocate (a count of -1 taken as unsigned, for one). The same limit
-// holds in every build, so that such a count is reported as exhausted memory
-// everywhere rather than allocated where the address space happens to allow
-// it. Its text is fixed at construction and needs no allocation.
+// count asks for a table that cannot be allocated: a count that is negative
+// as an int32 (-1 taken as unsigned, for one), in every build, or a count
+// that the file can hold but beyond the largest table this build can
+// address. Its text is fixed at construction and needs no allocation.
 class table_size_exception : public std::bad_alloc {
 public:
     static constexpr std::size_t text_capacity = 128;

@@ -168,4 +168,39 @@ TEST_F(api_allocation, counts_that_no_frame_can_hold_allocate_nothing)
     close_ok(handle);
 }
 
+// A stored table count is held against the bytes left in the file before any
+// table is allocated: a short file with a huge count is damaged, as it is in
+// every build, and only a count that is negative as an int32 is memory that no
+// build has.
+TEST_F(api_allocation, a_huge_stored_count_is_refused_without_a_large_allocation)
+{
+    sample_run::write("sample.lnk");
+    const std::string content = read_file("sample.lnk");
+    const auto header = static_cast<std::size_t>(static_cast<unsigned char>(content[0])) |
+                        static_cast<std::size_t>(static_cast<unsigned char>(content[1])) << 8;
+    const std::size_t segment_count = header + 72 + 4 + 12 * sample_run::flow_paths;
+    const struct {
+        int32_t count;
+        int32_t error;
+        const char* text;
+    } cases[] = {{60000000, 512, "Damaged linkage file: a table count of 60000000 exceeds what the "},
+                 {INT32_MAX, 512, "Damaged linkage file: a table count of 2147483647 exceeds what the "},
+                 {-1, 1025, "A table of 4294967295 records cannot be allocated"},
+                 {INT32_MIN, 1025, "A table of 2147483648 records cannot be allocated"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        std::string changed = content;
+        for (int byte = 0; byte < 4; ++byte)
+            changed[segment_count + byte] = static_cast<char>(static_cast<uint32_t>(c.count) >> (8 * byte));
+        write_file("damaged.lnk", changed);
+        largest_request = 0;
+        int32_t mode = 0, handle = -5, error = -1;
+        _twopen("damaged.lnk", &mode, &handle, &error);
+        EXPECT_LT(largest_request, std::size_t{1} << 20);
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(handle, -5);
+        EXPECT_PRED2(contains, last_error(), c.text);
+    }
+}
+
 }  // namespace

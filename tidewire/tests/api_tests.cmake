@@ -14,6 +14,12 @@ foreach(api_test_name api_roundtrip_test api_errors_test api_session_test api_tr
   gtest_discover_tests(${api_test_name} DISCOVERY_TIMEOUT 60)
 endforeach()
 
+# A file of more than 2 GB of tables in memory: alone, so that no other test
+# competes for the memory.
+add_executable(api_large_file_test ${api_tests_dir}/api_large_file_test.cpp)
+target_link_libraries(api_large_file_test PRIVATE tidewire_api_test_support GTest::gtest_main)
+gtest_discover_tests(api_large_file_test PROPERTIES RUN_SERIAL TRUE)
+
 # The number format of LOG.TXT on its own, built from the library's source.
 add_executable(log_number_test ${api_tests_dir}/log_number_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/log_number.cpp)
 target_include_directories(log_number_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
