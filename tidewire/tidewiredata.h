@@ -28,6 +28,7 @@
 #include "file_stream.h"
 #include "frame_buffers.h"
 #include "frame_codec.h"
+#include "frame_shape.h"
 #include "moment.h"
 #include "records.h"
 
@@ -74,7 +75,9 @@ public:
     // Counts, names and types.  A count setter resizes its table and then
     // resizes that side's frame buffers (the current values must be set again).
     // A count whose frame of one constituent could not exist fails with 1025
-    // before anything is resized.
+    // before anything is resized.  Once a moment has been written, a count
+    // other than 0, its value in the written frames or the value it has fails
+    // with 517 and changes nothing, so that the file stays readable.
     void setnumsegments(int32_t count);
     void getnumsegments(int32_t& count) const;
     void setnumflowpaths(int32_t count);
@@ -133,6 +136,10 @@ private:
     void read_header_fields();
     void reallocate_segment_buffers();
     void reallocate_flow_buffers();
+    // Throw 517 at `line` when moments are written and the side's counts
+    // `proposed` would not keep them readable (frame_shape.h).
+    void check_segment_counts(const frame_shape& proposed, int32_t line, const char* function) const;
+    void check_flow_counts(const frame_shape& proposed, int32_t line, const char* function) const;
     void write_frame();
     void load_frame();
     // What the reader found of one frame in the file.
@@ -184,6 +191,10 @@ private:
     float end_time = 0.0f;
     frame_buffers segment_side;
     frame_buffers flow_side;
+    // The counts each side's buffers were last sized for: once a moment is
+    // written, those of every frame in the file.
+    frame_shape segment_shape;
+    frame_shape flow_shape;
     // The zlib streams, kept from one frame to the next.
     frame_codec codec;
     // Where the next frame starts; in read mode the frames end at the header

@@ -71,7 +71,40 @@ void resize_table(table_type& table, int32_t count, const frame_buffers& side, i
     }
 }
 
+uint32_t count_of(std::size_t size)
+{
+    return static_cast<uint32_t>(size);
+}
+
+// Once moments are written, refuses counts that the frames in the file do
+// not have (frame_shape.h), before anything changes.
+void check_written_counts(bool frames_written, const frame_shape& proposed, const frame_shape& current,
+                          const frame_shape& written, int32_t line, const char* function, const char* elements_name,
+                          const char* constituents_name)
+{
+    if (!frames_written || keeps_written_frames(proposed, current, written)) return;
+    throw_dataset_failure<tidewire_invalid_index_exception>(
+        line, function,
+        "The moments already written have " + std::to_string(written.elements) + " " + elements_name + " and " +
+            std::to_string(written.constituents) + " " + constituents_name +
+            ": a count can only be set to its value there or to 0");
+}
+
 }  // namespace
+
+void tidewire_data::check_segment_counts(const frame_shape& proposed, int32_t line, const char* function) const
+{
+    const frame_shape current{count_of(segments.size()), count_of(segment_constituents.size())};
+    check_written_counts(mode == 1 && frame_count > 0, proposed, current, segment_shape, line, function, "segments",
+                         "segment constituents");
+}
+
+void tidewire_data::check_flow_counts(const frame_shape& proposed, int32_t line, const char* function) const
+{
+    const frame_shape current{count_of(flow_paths.size()), count_of(flow_constituents.size())};
+    check_written_counts(mode == 1 && frame_count > 0, proposed, current, flow_shape, line, function, "flow paths",
+                         "flow path constituents");
+}
 
 uint32_t tidewire_data::table_index(int32_t index, std::size_t count, int32_t line, const char* function) const
 {
@@ -137,6 +170,8 @@ void tidewire_data::getdescription(int32_t index, int32_t& type, char* text) con
 
 void tidewire_data::setnumsegments(int32_t count)
 {
+    check_segment_counts({static_cast<uint32_t>(count), count_of(segment_constituents.size())},
+                         dataset_line::setnumsegments_after_frames, "tidewire_data::setnumsegments");
     resize_table(segments, count, segment_side, dataset_line::setnumsegments, "tidewire_data::setnumsegments",
                  "segment table");
     reallocate_segment_buffers();
@@ -149,6 +184,8 @@ void tidewire_data::getnumsegments(int32_t& count) const
 
 void tidewire_data::setnumflowpaths(int32_t count)
 {
+    check_flow_counts({static_cast<uint32_t>(count), count_of(flow_constituents.size())},
+                      dataset_line::setnumflowpaths_after_frames, "tidewire_data::setnumflowpaths");
     resize_table(flow_paths, count, flow_side, dataset_line::setnumflowpaths, "tidewire_data::setnumflowpaths",
                  "flow path table");
     reallocate_flow_buffers();
@@ -161,6 +198,8 @@ void tidewire_data::getnumflowpaths(int32_t& count) const
 
 void tidewire_data::setnumsegconsts(int32_t count)
 {
+    check_segment_counts({count_of(segments.size()), static_cast<uint32_t>(count)},
+                         dataset_line::setnumsegconsts_after_frames, "tidewire_data::setnumsegconsts");
     resize_table(segment_constituents, count, segment_side, dataset_line::setnumsegconsts,
                  "tidewire_data::setnumsegconsts", "segment constituent table");
     reallocate_segment_buffers();
@@ -173,6 +212,8 @@ void tidewire_data::getnumsegconsts(int32_t& count) const
 
 void tidewire_data::setnumfpconsts(int32_t count)
 {
+    check_flow_counts({count_of(flow_paths.size()), static_cast<uint32_t>(count)},
+                      dataset_line::setnumfpconsts_after_frames, "tidewire_data::setnumfpconsts");
     resize_table(flow_constituents, count, flow_side, dataset_line::setnumfpconsts, "tidewire_data::setnumfpconsts",
                  "flow path constituent table");
     reallocate_flow_buffers();

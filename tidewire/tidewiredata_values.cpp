@@ -86,7 +86,10 @@ void tidewire_data::reallocate_segment_buffers()
     // A side with a count of 0 keeps its buffers and their values.
     if (segment_constituents.empty() || segments.empty()) return;
     const auto result = segment_side.reallocate(static_cast<uint64_t>(segment_constituents.size()) * segments.size());
-    if (result == frame_buffers::result::ok) return;
+    if (result == frame_buffers::result::ok) {
+        segment_shape = {static_cast<uint32_t>(segments.size()), static_cast<uint32_t>(segment_constituents.size())};
+        return;
+    }
     if (result == frame_buffers::result::compressed_failed)
         throw_dataset_failure<tidewire_memory_exhausted_exception>(
             dataset_line::reallocate_compressed_segment_frame, "tidewire_data::reallocate_segment_buffers",
@@ -100,7 +103,10 @@ void tidewire_data::reallocate_flow_buffers()
 {
     if (flow_constituents.empty() || flow_paths.empty()) return;
     const auto result = flow_side.reallocate(static_cast<uint64_t>(flow_constituents.size()) * flow_paths.size());
-    if (result == frame_buffers::result::ok) return;
+    if (result == frame_buffers::result::ok) {
+        flow_shape = {static_cast<uint32_t>(flow_paths.size()), static_cast<uint32_t>(flow_constituents.size())};
+        return;
+    }
     if (result == frame_buffers::result::compressed_failed)
         throw_dataset_failure<tidewire_memory_exhausted_exception>(
             dataset_line::reallocate_compressed_flow_frame, "tidewire_data::reallocate_flow_buffers",

@@ -8,6 +8,7 @@
 #include <zlib.h>
 
 #include "frame_buffers.h"
+#include "frame_shape.h"
 
 namespace {
 
@@ -111,15 +112,10 @@ TEST_F(DatasetFrame, ZeroCountKeepsTheBuffersAndANewCountClearsThem)
     EXPECT_EQ(segment_values_of(dataset, 0, 3), std::vector<float>(3, 0.0f));
 }
 
-// Two moments with all four counts at 2, then `count_setter` sets one count
-// back to 0 and a third moment is completed: the side keeps its buffers, so
-// the third frame carries that side's values of the second moment again.
-// Segment values are 100 m + 10 c + e, flow values their negatives.
-using count_setter = void (tidewire_data::*)(int32_t);
-
-void write_with_a_count_back_to_zero(const std::string& path, count_setter zeroed)
+// Two moments with all four counts at 2. Segment values are 100 m + 10 c + e,
+// flow values their negatives.
+void write_two_moments(tidewire_data& writer)
 {
-    tidewire_data writer(path, 1);
     writer.setnumsegments(2);
     writer.setnumsegconsts(2);
     writer.setnumflowpaths(2);
@@ -134,6 +130,17 @@ void write_with_a_count_back_to_zero(const std::string& path, count_setter zeroe
         writer.settimestep(0.5f);
         writer.momentcomplete();
     }
+}
+
+// The two moments, then `zeroed` sets one count back to 0 and a third moment
+// is completed: the side keeps its buffers, so the third frame carries that
+// side's values of the second moment again.
+using count_setter = void (tidewire_data::*)(int32_t);
+
+void write_with_a_count_back_to_zero(const std::string& path, count_setter zeroed)
+{
+    tidewire_data writer(path, 1);
+    write_two_moments(writer);
     (writer.*zeroed)(0);
     writer.momentcomplete();
     writer.write_header();
@@ -198,6 +205,79 @@ TEST_F(DatasetFrame, AStreamPassedOverStillHasItsLengthChecked)
             [&] { reader.momentcomplete(); }, 1026, "tidewire_data::momentcomplete",
             std::string("Damaged frame 2 in the linkage file: ") + c.problem);
     }
+}
+
+// Once moments are written, each count may go to 0, back to its value in the
+// frames, or be set again as it is; any other value is refused and changes
+// nothing, so that the file keeps every moment.
+TEST_F(DatasetFrame, CountsAreFixedOnceMomentsAreWritten)
+{
+    using count_getter = void (tidewire_data::*)(int32_t&) const;
+    const struct {
+        const char* function;
+        count_setter set;
+        count_getter get;
+        const char* names;
+    } cases[] = {{"tidewire_data::setnumsegments", &tidewire_data::setnumsegments, &tidewire_data::getnumsegments,
+                  "2 segments and 2 segment constituents"},
+                 {"tidewire_data::setnumsegconsts", &tidewire_data::setnumsegconsts, &tidewire_data::getnumsegconsts,
+                  "2 segments and 2 segment constituents"},
+                 {"tidewire_data::setnumflowpaths", &tidewire_data::setnumflowpaths, &tidewire_data::getnumflowpaths,
+                  "2 flow paths and 2 flow path constituents"},
+                 {"tidewire_data::setnumfpconsts", &tidewire_data::setnumfpconsts, &tidewire_data::getnumfpconsts,
+                  "2 flow paths and 2 flow path constituents"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.function);
+        {
+            tidewire_data writer(path, 1);
+            write_two_moments(writer);
+            const auto refused = [&](int32_t count, int32_t kept) {
+                SCOPED_TRACE(count);
+                expect_dataset_failure<tidewire_invalid_index_exception>(
+                    [&] { (writer.*c.set)(count); }, 517, c.function,
+                    std::string("The moments already written have ") + c.names +
+                        ": a count can only be set to its value there or to 0");
+                int32_t now = -1;
+                (writer.*c.get)(now);
+                EXPECT_EQ(now, kept);
+            };
+            refused(3, 2);
+            refused(1, 2);
+            refused(-1, 2);
+            EXPECT_EQ(segment_values_of(writer, 1, 2), ramp(2, 110.0f));
+            EXPECT_EQ(flow_values_of(writer, 1, 2), (std::vector<float>{-110.0f, -111.0f}));
+            (writer.*c.set)(2);
+            (writer.*c.set)(0);
+            refused(3, 0);
+            (writer.*c.set)(2);
+            writer.momentcomplete();
+            writer.write_header();
+        }
+        tidewire_data reader(path, 0);
+        int32_t moments = 0;
+        reader.getnummoments(moments);
+        EXPECT_EQ(moments, 3);
+        EXPECT_EQ(segment_values_of(reader, 1, 2), ramp(2, 10.0f));
+        reader.momentcomplete();
+        EXPECT_EQ(flow_values_of(reader, 1, 2), (std::vector<float>{-110.0f, -111.0f}));
+    }
+}
+
+// The rule itself, where a side was passed over when the frames were written
+// and one count still differs from them.
+TEST(DatasetFrameShape, WrittenCountsOrZeroOrUnchanged)
+{
+    const frame_shape written{2, 3};
+    const struct {
+        frame_shape proposed, current;
+        bool kept;
+    } cases[] = {{{2, 3}, {2, 3}, true},  {{0, 3}, {2, 3}, true},  {{2, 0}, {2, 3}, true},
+                 {{3, 3}, {2, 3}, false}, {{2, 4}, {2, 3}, false}, {{0, 4}, {0, 3}, false},
+                 {{0, 5}, {0, 5}, true},  {{2, 5}, {0, 5}, false}, {{0, 3}, {0, 5}, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(keeps_written_frames(c.proposed, c.current, written), c.kept)
+            << c.proposed.elements << "x" << c.proposed.constituents << " from " << c.current.elements << "x"
+            << c.current.constituents;
 }
 
 TEST_F(DatasetFrame, FrameSizesBeyond32BitsFailWithoutWrapping)

@@ -1,6 +1,10 @@
 // Error codes and last-error texts as a Windows caller of the DLL sees them.
 #include "dll_test_support.h"
 
+#include <vector>
+
+#include "sample_linkage.h"
+
 namespace {
 
 bool ends_with(const std::string& text, const std::string& end)
@@ -117,4 +121,59 @@ TEST_F(dll_errors, set_last_error_is_kept_until_the_next_call_with_an_error_code
     const std::int32_t handle = open_linkage("kept.lnk", 1, &error);
     EXPECT_EQ(last_error_text(), "No error");
     close_linkage(handle);
+}
+
+// The codes that a file and a writer get do not depend on the build: a short
+// file with a huge table count is damaged, a negative count is memory that no
+// build has, and a count changed after moments were written is refused while
+// the file keeps its moments.
+TEST_F(dll_errors, files_and_counts_give_the_codes_of_every_build)
+{
+    ASSERT_EQ(write_sample_linkage("sample.lnk"), 0);
+    const std::string content = read_file_bytes("sample.lnk");
+    const auto int32_at = [&](std::size_t at) {
+        std::uint32_t value = 0;
+        for (int byte = 3; byte >= 0; --byte) value = value << 8 | static_cast<unsigned char>(content[at + byte]);
+        return static_cast<std::int32_t>(value);
+    };
+    const std::size_t flow_count = static_cast<std::size_t>(int32_at(0)) + 72;
+    const std::size_t segment_count = flow_count + 4 + 12 * static_cast<std::size_t>(int32_at(flow_count));
+    const struct {
+        std::int32_t count;
+        std::int32_t error;
+    } counts[] = {{60000000, 512}, {-1, 1025}};
+    for (const auto& c : counts) {
+        std::string changed = content;
+        for (int byte = 0; byte < 4; ++byte)
+            changed[segment_count + byte] = static_cast<char>(static_cast<std::uint32_t>(c.count) >> (8 * byte));
+        write_file_bytes("damaged.lnk", changed);
+        std::int32_t error = -1;
+        open_linkage("damaged.lnk", 0, &error);
+        EXPECT_EQ(error, c.error) << c.count << ": " << last_error_text();
+    }
+
+    std::int32_t error = -1;
+    const std::int32_t handle = open_linkage("counts.lnk", 1, &error);
+    const std::int32_t two = 2, three = 3, first = 0;
+    for (auto set_count : {_twsetnumsegments, _twsetnumsegconsts, _twsetnumflowpaths, _twsetnumfpconsts})
+        set_count(&handle, &two, &error);
+    const std::vector<float> values(2, 1.5f);
+    _twsetseginfo(&handle, &first, values.data(), &error);
+    _twsetflowinfo(&handle, &first, values.data(), &error);
+    _twmomentcomplete(&handle, &error);
+    _twmomentcomplete(&handle, &error);
+    ASSERT_EQ(error, 0) << last_error_text();
+    _twsetnumsegments(&handle, &three, &error);
+    EXPECT_EQ(error, 517);
+    EXPECT_TRUE(ends_with(last_error_text(), ": a count can only be set to its value there or to 0"))
+        << last_error_text();
+    _twmomentcomplete(&handle, &error);
+    EXPECT_EQ(error, 0);
+    EXPECT_EQ(close_linkage(handle), 0);
+    const std::int32_t reader = open_linkage("counts.lnk", 0, &error);
+    ASSERT_EQ(error, 0) << last_error_text();
+    std::int32_t moments = 0;
+    _twgetnummoments(&reader, &moments, &error);
+    EXPECT_EQ(moments, 3);
+    EXPECT_EQ(close_linkage(reader), 0);
 }
