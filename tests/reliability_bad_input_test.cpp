@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "failure_text.h"
 #include "linkage_file_builder.h"
 #include "scratch_workdir.h"
 #include "torvautil_process.h"
@@ -66,6 +67,15 @@ void PrintTo(const bad_input_case& row, std::ostream* out)
 }
 
 const std::vector<std::string> kFullDialogue = {"Y", kLinkageName, "y", "1", ""};
+
+// The library's failure text as the converter prints it: in a field of 256
+// characters, the text, a NUL, blanks.
+std::string index_out_of_range(int line, const std::string& function)
+{
+    std::string field = failure_text(unit::dataset, line, function, "Index out of range") + '\0';
+    field.resize(256, ' ');
+    return field;
+}
 
 void prepare(const scratch_workdir& dir, const run_setup& setup)
 {
@@ -265,21 +275,21 @@ std::vector<bad_input_case> bad_input_cases()
              s.linkage.segment_constituent_types = {1, 2};
          },
          kFullDialogue,
-         {"tidewire_data::getseginfo : Index out of range"},
+         {index_out_of_range(511, "tidewire_data::getseginfo")},
          0},
         {"fewer_flow_constituents_than_read",
          [](run_setup& s) {
              s.linkage.flow_constituent_types = {1, 2};
          },
          kFullDialogue,
-         {"tidewire_data::getflowinfo : Index out of range"},
+         {index_out_of_range(489, "tidewire_data::getflowinfo")},
          0},
         {"temperature_without_salinity_constituent",
          [](run_setup& s) {
              s.linkage.segment_constituent_types = {1, 2, 3, 4};
          },
          kFullDialogue,
-         {"tidewire_data::getseginfo : Index out of range"},
+         {index_out_of_range(511, "tidewire_data::getseginfo")},
          0},
         {"flow_path_to_segment_beyond_the_file",
          [](run_setup& s) {

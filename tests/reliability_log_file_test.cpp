@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "failure_text.h"
 #include "reliability_scratch.h"
 #include "tidewire.h"
 
@@ -150,7 +151,7 @@ void round_trip_through_every_export()
     // Failures still report their code and text with the log gone.
     _twclose(&handle, &error);
     EXPECT_EQ(error, 513);
-    EXPECT_NE(last_error().find("tidewire_session::close"), std::string::npos);
+    EXPECT_EQ(last_error(), failure_text(unit::session, 62, "tidewire_session::close", std::to_string(handle)));
 }
 
 class unwritable_log_test : public ::testing::Test {

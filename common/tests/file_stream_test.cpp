@@ -1,4 +1,5 @@
 // file_stream: the three stream modes, reads and writes, positions, closing.
+#include "failure_text.h"
 #include "file_stream.h"
 #include "persistence_exception.h"
 #include "scratch_files.h"
@@ -11,9 +12,9 @@
 
 namespace {
 
-bool ends_with(const std::string& text, const std::string& end)
+std::string open_failed_text(int line, const std::string& message)
 {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return failure_text(unit::file_stream, line, "file_stream::open", message);
 }
 
 class FileStream : public testing::Test {
@@ -36,7 +37,7 @@ protected:
 TEST_F(FileStream, ReadModeNeedsAnExistingFile)
 {
     const std::string text = open_failure(path, file_stream::mode_read);
-    EXPECT_TRUE(ends_with(text, "/common/source/file_stream.cpp (92) : file_stream::open : Createfile failed")) << text;
+    EXPECT_EQ(text, open_failed_text(92, "Createfile failed"));
     EXPECT_EQ(text.front(), '/');  // the full compiled path of the unit
     EXPECT_FALSE(file_exists(path));
 }
@@ -48,7 +49,7 @@ TEST_F(FileStream, ReadModeTakesRegularFilesOnly)
     alarm(10);  // waiting for a writer fails the test instead of hanging it
     for (const std::string& name : {fifo, std::string("/dev/null"), scratch.path("")}) {
         const std::string text = open_failure(name, file_stream::mode_read);
-        EXPECT_TRUE(ends_with(text, " (92) : file_stream::open : Createfile failed")) << name << ": " << text;
+        EXPECT_EQ(text, open_failed_text(92, "Createfile failed")) << name;
     }
     alarm(0);
 }
@@ -57,10 +58,7 @@ TEST_F(FileStream, AnInvalidModeOpensAndCreatesNothing)
 {
     for (std::uint8_t mode : {3, 255}) {
         const std::string text = open_failure(path, mode);
-        EXPECT_TRUE(ends_with(text,
-                              "/common/source/file_stream.cpp (85) : file_stream::open : "
-                              "Invalid access mode specified"))
-            << text;
+        EXPECT_EQ(text, open_failed_text(85, "Invalid access mode specified"));
     }
     EXPECT_FALSE(file_exists(path));
 }
@@ -187,10 +185,8 @@ TEST_F(FileStream, ANegativeOffsetIsASeekFailure)
         stream.set_offset(-1);
         FAIL() << "no seek failure";
     } catch (const seek_exception& error) {
-        EXPECT_TRUE(ends_with(error.what(),
-                              "/common/source/file_stream.cpp (131) : file_stream::set_offset : "
-                              "MySetFilePointer failed"))
-            << error.what();
+        EXPECT_EQ(error.what(),
+                  failure_text(unit::file_stream, 131, "file_stream::set_offset", "MySetFilePointer failed"));
     }
     EXPECT_EQ(stream.get_offset(), 2);
 }

@@ -1,4 +1,5 @@
 // Length-prefixed strings: their bytes, and the lengths a reader refuses.
+#include "failure_text.h"
 #include "genericio.h"
 #include "persistence_exception.h"
 #include "scratch_files.h"
@@ -9,9 +10,11 @@
 
 namespace {
 
-bool ends_with(const std::string& text, const std::string& end)
+// The reader and the writer name themselves twice: as the function and at
+// the head of the message.
+std::string input_failure_text(int line, const std::string& message)
 {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return failure_text(unit::genericio, line, "input_string", "input_string : " + message);
 }
 
 class Strings : public testing::Test {
@@ -90,29 +93,23 @@ TEST_F(Strings, AStoredNulEndsTheTextButAllBytesAreConsumed)
 
 TEST_F(Strings, ANegativeLengthIsRefused)
 {
-    const std::string text = read_result({0xFF, 0xFF, 0xFF, 0xFF, 'a'});
-    EXPECT_TRUE(ends_with(text,
-                          "/common/source/genericio.cpp (12) : input_string : "
-                          "input_string : Invalid string length -1"))
-        << text;
+    EXPECT_EQ(read_result({0xFF, 0xFF, 0xFF, 0xFF, 'a'}), input_failure_text(12, "Invalid string length -1"));
 }
 
 TEST_F(Strings, ALengthBeyondTheFileIsRefusedBeforeAllocating)
 {
-    const std::string huge = read_result({0xFF, 0xFF, 0xFF, 0x7F, 'a', 'b'});
-    EXPECT_TRUE(ends_with(huge,
-                          "(14) : input_string : input_string : "
-                          "String length 2147483647 exceeds the 2 bytes left in the file"))
-        << huge;
-    const std::string one_over = read_result({3, 0, 0, 0, 'a', 'b'});
-    EXPECT_TRUE(ends_with(one_over, "String length 3 exceeds the 2 bytes left in the file")) << one_over;
+    EXPECT_EQ(read_result({0xFF, 0xFF, 0xFF, 0x7F, 'a', 'b'}),
+              input_failure_text(14, "String length 2147483647 exceeds the 2 bytes left in the file"));
+    EXPECT_EQ(read_result({3, 0, 0, 0, 'a', 'b'}),
+              input_failure_text(14, "String length 3 exceeds the 2 bytes left in the file"));
     EXPECT_EQ(read_result({2, 0, 0, 0, 'a', 'b'}), "read:ab");
 }
 
 TEST_F(Strings, ALengthCutShortIsRefused)
 {
-    EXPECT_TRUE(ends_with(read_result({}), "(10) : input_string : input_string : File ends before the string length"));
-    EXPECT_TRUE(ends_with(read_result({1, 0, 0}), "File ends before the string length"));
+    const std::string cut_short = input_failure_text(10, "File ends before the string length");
+    EXPECT_EQ(read_result({}), cut_short);
+    EXPECT_EQ(read_result({1, 0, 0}), cut_short);
 }
 
 TEST_F(Strings, AWriteThatFailsIsReported)
@@ -124,10 +121,7 @@ TEST_F(Strings, AWriteThatFailsIsReported)
         output_string(reader, "abc");
         FAIL() << "no output failure";
     } catch (const output_exception& error) {
-        EXPECT_TRUE(ends_with(error.what(),
-                              "/common/source/genericio.cpp (33) : output_string : "
-                              "output_string : Write failed"))
-            << error.what();
+        EXPECT_EQ(error.what(), failure_text(unit::genericio, 33, "output_string", "output_string : Write failed"));
     }
 }
 

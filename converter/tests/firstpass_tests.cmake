@@ -27,7 +27,7 @@ if(TARGET tidewire)
     ${firstpass_test_dir}/support/standard_grid.cpp
     ${firstpass_test_dir}/support/torvautil_process.cpp
   )
-  target_link_libraries(converter_test_support PUBLIC converter_test_workdir tidewire)
+  target_link_libraries(converter_test_support PUBLIC converter_test_workdir common_test_support tidewire)
   target_compile_definitions(converter_test_support PRIVATE TORVAUTIL_EXECUTABLE="$<TARGET_FILE:torvautil>")
   add_dependencies(converter_test_support torvautil)
 

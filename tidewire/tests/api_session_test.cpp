@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "api_test_support.h"
+#include "failure_text.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ TEST_F(api_session, closing_twice_destroys_the_session_with_the_other_datasets)
     EXPECT_EQ(header_offset("first.lnk"), std::string("\x08\0\0\0\0\0\0\0", 8)) << "a closed writer is complete";
 
     EXPECT_EQ(close_and_report(first), 513);
-    EXPECT_PRED2(ends_with, last_error(), "twsession.cpp (62) : tidewire_session::close : 1");
+    EXPECT_EQ(last_error(), failure_text(unit::session, 62, "tidewire_session::close", "1"));
 
     // The count is 0: the second dataset went without its close step, so its
     // file has no header block, and its handle is unknown.
@@ -90,7 +91,7 @@ TEST_F(api_session, closing_twice_destroys_the_session_with_the_other_datasets)
 TEST_F(api_session, close_before_any_open_fails_and_leaves_the_count_at_zero)
 {
     EXPECT_EQ(close_and_report(1), 513);
-    EXPECT_PRED2(ends_with, last_error(), "twsession.cpp (62) : tidewire_session::close : 1");
+    EXPECT_EQ(last_error(), failure_text(unit::session, 62, "tidewire_session::close", "1"));
     EXPECT_PRED2(starts_with, log_text(), "Total elapsed ms from first tidewire call (total runtime): ");
 
     // Had the count gone below 0, this open would not create a session and

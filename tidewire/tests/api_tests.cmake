@@ -5,7 +5,7 @@ set(api_tests_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(tidewire_api_test_support STATIC
   ${api_tests_dir}/api_test_support.cpp
   ${api_tests_dir}/decimal_comma_locale.cpp)
-target_link_libraries(tidewire_api_test_support PUBLIC tidewire::tidewire GTest::gtest)
+target_link_libraries(tidewire_api_test_support PUBLIC tidewire::tidewire common_test_support GTest::gtest)
 
 foreach(api_test_name api_roundtrip_test api_errors_test api_session_test api_trace_test api_timing_test
         api_allocation_test api_locale_test)

@@ -84,20 +84,27 @@ TEST_F(DatasetFrame, ValueIndexesAreCheckedAgainstTheConstituents)
     give_counts(dataset, 100, 3, 4, 2);
     std::vector<float> values(100, 1.0f);
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setseginfo(0, values.data()); }, 517,
-                                                             "tidewire_data::setseginfo", "Index out of range");
+                                                             dataset_line::setseginfo, "tidewire_data::setseginfo",
+                                                             "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setseginfo(4, values.data()); }, 517,
-                                                             "tidewire_data::setseginfo", "Index out of range");
+                                                             dataset_line::setseginfo, "tidewire_data::setseginfo",
+                                                             "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getseginfo(4, values.data()); }, 517,
-                                                             "tidewire_data::getseginfo", "Index out of range");
+                                                             dataset_line::getseginfo, "tidewire_data::getseginfo",
+                                                             "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setflowinfo(3, values.data()); }, 517,
-                                                             "tidewire_data::setflowinfo", "Index out of range");
+                                                             dataset_line::setflowinfo, "tidewire_data::setflowinfo",
+                                                             "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getflowinfo(0, values.data()); }, 517,
-                                                             "tidewire_data::getflowinfo", "Index out of range");
+                                                             dataset_line::getflowinfo, "tidewire_data::getflowinfo",
+                                                             "Index out of range");
     int32_t a = 0, b = 0, c = 0;
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setflowpath(5, 1, 2, 3); }, 517,
-                                                             "tidewire_data::setflowpath", "Index out of range");
+                                                             dataset_line::setflowpath, "tidewire_data::setflowpath",
+                                                             "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getflowpath(0, a, b, c); }, 517,
-                                                             "tidewire_data::getflowpath", "Index out of range");
+                                                             dataset_line::getflowpath, "tidewire_data::getflowpath",
+                                                             "Index out of range");
 }
 
 TEST_F(DatasetFrame, ZeroCountKeepsTheBuffersAndANewCountClearsThem)
@@ -202,7 +209,7 @@ TEST_F(DatasetFrame, AStreamPassedOverStillHasItsLengthChecked)
         write_file_bytes(path, changed);
         tidewire_data reader(path, 0);
         expect_dataset_failure<tidewire_compression_exception>(
-            [&] { reader.momentcomplete(); }, 1026, "tidewire_data::momentcomplete",
+            [&] { reader.momentcomplete(); }, 1026, dataset_line::frame_load, "tidewire_data::momentcomplete",
             std::string("Damaged frame 2 in the linkage file: ") + c.problem);
     }
 }
@@ -215,17 +222,19 @@ TEST_F(DatasetFrame, CountsAreFixedOnceMomentsAreWritten)
     using count_getter = void (tidewire_data::*)(int32_t&) const;
     const struct {
         const char* function;
+        int32_t line;
         count_setter set;
         count_getter get;
         const char* names;
-    } cases[] = {{"tidewire_data::setnumsegments", &tidewire_data::setnumsegments, &tidewire_data::getnumsegments,
-                  "2 segments and 2 segment constituents"},
-                 {"tidewire_data::setnumsegconsts", &tidewire_data::setnumsegconsts, &tidewire_data::getnumsegconsts,
-                  "2 segments and 2 segment constituents"},
-                 {"tidewire_data::setnumflowpaths", &tidewire_data::setnumflowpaths, &tidewire_data::getnumflowpaths,
-                  "2 flow paths and 2 flow path constituents"},
-                 {"tidewire_data::setnumfpconsts", &tidewire_data::setnumfpconsts, &tidewire_data::getnumfpconsts,
-                  "2 flow paths and 2 flow path constituents"}};
+    } cases[] = {
+        {"tidewire_data::setnumsegments", dataset_line::setnumsegments_after_frames, &tidewire_data::setnumsegments,
+         &tidewire_data::getnumsegments, "2 segments and 2 segment constituents"},
+        {"tidewire_data::setnumsegconsts", dataset_line::setnumsegconsts_after_frames, &tidewire_data::setnumsegconsts,
+         &tidewire_data::getnumsegconsts, "2 segments and 2 segment constituents"},
+        {"tidewire_data::setnumflowpaths", dataset_line::setnumflowpaths_after_frames, &tidewire_data::setnumflowpaths,
+         &tidewire_data::getnumflowpaths, "2 flow paths and 2 flow path constituents"},
+        {"tidewire_data::setnumfpconsts", dataset_line::setnumfpconsts_after_frames, &tidewire_data::setnumfpconsts,
+         &tidewire_data::getnumfpconsts, "2 flow paths and 2 flow path constituents"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.function);
         {
@@ -234,7 +243,7 @@ TEST_F(DatasetFrame, CountsAreFixedOnceMomentsAreWritten)
             const auto refused = [&](int32_t count, int32_t kept) {
                 SCOPED_TRACE(count);
                 expect_dataset_failure<tidewire_invalid_index_exception>(
-                    [&] { (writer.*c.set)(count); }, 517, c.function,
+                    [&] { (writer.*c.set)(count); }, 517, c.line, c.function,
                     std::string("The moments already written have ") + c.names +
                         ": a count can only be set to its value there or to 0");
                 int32_t now = -1;
@@ -285,9 +294,9 @@ TEST_F(DatasetFrame, FrameSizesBeyond32BitsFailWithoutWrapping)
     tidewire_data dataset(path, 1);
     give_counts(dataset, 65536, 1, 1, 1);
     // 65536 x 8192 values take 2^31 bytes.
-    expect_dataset_failure<tidewire_memory_exhausted_exception>([&] { dataset.setnumsegconsts(8192); }, 1025,
-                                                                "tidewire_data::reallocate_segment_buffers",
-                                                                "Insufficient memory to allocate segment frame buffer");
+    expect_dataset_failure<tidewire_memory_exhausted_exception>(
+        [&] { dataset.setnumsegconsts(8192); }, 1025, dataset_line::reallocate_segment_frame,
+        "tidewire_data::reallocate_segment_buffers", "Insufficient memory to allocate segment frame buffer");
     int32_t count = 0;
     dataset.getnumsegconsts(count);
     EXPECT_EQ(count, 8192);  // the table was resized before the buffers failed
@@ -295,11 +304,11 @@ TEST_F(DatasetFrame, FrameSizesBeyond32BitsFailWithoutWrapping)
     // Without buffers the side takes no values and completes no moment.
     std::vector<float> values(65536, 1.0f);
     expect_dataset_failure<tidewire_memory_exhausted_exception>(
-        [&] { dataset.setseginfo(8191, values.data()); }, 1025, "tidewire_data::setseginfo",
-        "No frame buffer for the values: its allocation failed");
-    expect_dataset_failure<tidewire_compression_exception>([&] { dataset.momentcomplete(); }, 1026,
-                                                           "tidewire_data::momentcomplete",
-                                                           "Compression error compressing segment data");
+        [&] { dataset.setseginfo(8191, values.data()); }, 1025, dataset_line::segment_values_without_buffer,
+        "tidewire_data::setseginfo", "No frame buffer for the values: its allocation failed");
+    expect_dataset_failure<tidewire_compression_exception>(
+        [&] { dataset.momentcomplete(); }, 1026, dataset_line::compress_segment, "tidewire_data::momentcomplete",
+        "Compression error compressing segment data");
     dataset.setnumsegconsts(1);
     dataset.setseginfo(0, values.data());
     dataset.momentcomplete();
@@ -367,9 +376,9 @@ TEST_F(DatasetFrame, ABadLevelFailsTheCompletionAndChangesNothing)
     complete_sample_moment(writer, 0);
     const long size_after_first = file_size();
     writer.setcompressionlevel(10);
-    expect_dataset_failure<tidewire_compression_exception>([&] { complete_sample_moment(writer, 1); }, 1026,
-                                                           "tidewire_data::momentcomplete",
-                                                           "Compression error compressing segment data");
+    expect_dataset_failure<tidewire_compression_exception>(
+        [&] { complete_sample_moment(writer, 1); }, 1026, dataset_line::compress_segment,
+        "tidewire_data::momentcomplete", "Compression error compressing segment data");
     EXPECT_EQ(file_size(), size_after_first);
     int32_t month, day, year, hour, minute, second;
     float elapsed = -1.0f;
@@ -394,13 +403,13 @@ TEST_F(DatasetFrame, NoMomentIsCompletedWithoutBothSides)
     tidewire_data writer(path, 1);
     give_counts(writer, 2, 1, 0, 1);
     expect_dataset_failure<tidewire_compression_exception>([&] { writer.momentcomplete(); }, 1026,
-                                                           "tidewire_data::momentcomplete",
+                                                           dataset_line::compress_flow, "tidewire_data::momentcomplete",
                                                            "Compression error compressing flow data");
     EXPECT_EQ(file_size(), 8);
     tidewire_data other(scratch.path("other.lnk"), 1);
-    expect_dataset_failure<tidewire_compression_exception>([&] { other.momentcomplete(); }, 1026,
-                                                           "tidewire_data::momentcomplete",
-                                                           "Compression error compressing segment data");
+    expect_dataset_failure<tidewire_compression_exception>(
+        [&] { other.momentcomplete(); }, 1026, dataset_line::compress_segment, "tidewire_data::momentcomplete",
+        "Compression error compressing segment data");
 }
 
 TEST_F(DatasetFrame, CompressionFactorIsTheMeanRatioOfTheFramesWritten)

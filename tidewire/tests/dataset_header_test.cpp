@@ -105,17 +105,21 @@ TEST_F(DatasetHeader, IndexesStartAtTheLanguageBase)
     dataset.getsegname(0, name);
     EXPECT_STREQ(name, "first");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getsegname(-1, name); }, 517,
-                                                             "tidewire_data::getsegname", "Index out of range");
+                                                             dataset_line::getsegname, "tidewire_data::getsegname",
+                                                             "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getsegname(2, name); }, 517,
-                                                             "tidewire_data::getsegname", "Index out of range");
+                                                             dataset_line::getsegname, "tidewire_data::getsegname",
+                                                             "Index out of range");
 
     dataset.setlanguage(1);
     dataset.getsegname(1, name);
     EXPECT_STREQ(name, "first");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setsegname(0, "x"); }, 517,
-                                                             "tidewire_data::setsegname", "Index out of range");
+                                                             dataset_line::setsegname, "tidewire_data::setsegname",
+                                                             "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setsegname(3, "x"); }, 517,
-                                                             "tidewire_data::setsegname", "Index out of range");
+                                                             dataset_line::setsegname, "tidewire_data::setsegname",
+                                                             "Index out of range");
     int32_t language = -1;
     dataset.getlanguage(language);
     EXPECT_EQ(language, 1);
@@ -128,14 +132,19 @@ TEST_F(DatasetHeader, EveryIndexedAccessorChecksItsOwnTable)
     int32_t type = 0;
     char text[16];
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getdescription(0, type, text); }, 517,
+                                                             dataset_line::getdescription,
                                                              "tidewire_data::getdescription", "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setsegconsttype(0, 1); }, 517,
+                                                             dataset_line::setsegconsttype,
                                                              "tidewire_data::setsegconsttype", "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getsegconsttype(0, type); }, 517,
+                                                             dataset_line::getsegconsttype,
                                                              "tidewire_data::getsegconsttype", "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.setfpconsttype(0, 1); }, 517,
+                                                             dataset_line::setfpconsttype,
                                                              "tidewire_data::setfpconsttype", "Index out of range");
     expect_dataset_failure<tidewire_invalid_index_exception>([&] { dataset.getfpconsttype(0, type); }, 517,
+                                                             dataset_line::getfpconsttype,
                                                              "tidewire_data::getfpconsttype", "Index out of range");
 }
 
@@ -143,16 +152,18 @@ TEST_F(DatasetHeader, InvalidLanguageChangesNothing)
 {
     tidewire_data dataset(path, 1);
     dataset.setlanguage(1);
-    expect_dataset_failure<tidewire_invalid_language_exception>(
-        [&] { dataset.setlanguage(2); }, 515, "tidewire_data::setlanguage", "Invalid language specified");
+    expect_dataset_failure<tidewire_invalid_language_exception>([&] { dataset.setlanguage(2); }, 515,
+                                                                dataset_line::setlanguage, "tidewire_data::setlanguage",
+                                                                "Invalid language specified");
     int32_t language = -1;
     dataset.getlanguage(language);
     EXPECT_EQ(language, 1);
     dataset.setnumsegments(1);
     char name[8];
     dataset.getsegname(1, name);  // the base is still 1
-    expect_dataset_failure<tidewire_invalid_language_exception>(
-        [&] { dataset.setlanguage(-1); }, 515, "tidewire_data::setlanguage", "Invalid language specified");
+    expect_dataset_failure<tidewire_invalid_language_exception>([&] { dataset.setlanguage(-1); }, 515,
+                                                                dataset_line::setlanguage, "tidewire_data::setlanguage",
+                                                                "Invalid language specified");
 }
 
 TEST_F(DatasetHeader, OnlyTheKnownCreatorCodesAreAccepted)
@@ -167,7 +178,8 @@ TEST_F(DatasetHeader, OnlyTheKnownCreatorCodesAreAccepted)
     for (int32_t code : {8, 11, 16, 17, 20, 22, -1, 1000}) {
         SCOPED_TRACE(code);
         expect_dataset_failure<tidewire_invalid_creator_exception>(
-            [&] { dataset.setcreator(code); }, 516, "tidewire_data::setcreator", "Invalid creator specified");
+            [&] { dataset.setcreator(code); }, 516, dataset_line::setcreator, "tidewire_data::setcreator",
+            "Invalid creator specified");
     }
     int32_t stored = -1;
     dataset.getcreator(stored);
@@ -203,7 +215,7 @@ TEST_F(DatasetHeader, NegativeCountFailsAsExhaustedMemory)
     tidewire_data dataset(path, 1);
     dataset.setnumsegments(2);
     expect_dataset_failure<tidewire_memory_exhausted_exception>(
-        [&] { dataset.setnumsegments(-1); }, 1025, "tidewire_data::setnumsegments",
+        [&] { dataset.setnumsegments(-1); }, 1025, dataset_line::setnumsegments, "tidewire_data::setnumsegments",
         "Insufficient memory to resize the segment table to 4294967295 entries");
     int32_t count = 0;
     dataset.getnumsegments(count);

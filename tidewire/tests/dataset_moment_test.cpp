@@ -102,7 +102,7 @@ TEST_F(DatasetMoment, NthMomentRefusesAVariableStep)
     dataset.setvartimestep(1);
     moment_out m;
     expect_dataset_failure<tidewire_invalid_index_exception>(
-        [&] { m = nth_of(dataset, 0); }, 517, "tidewire_data::getnthmoment",
+        [&] { m = nth_of(dataset, 0); }, 517, dataset_line::getnthmoment, "tidewire_data::getnthmoment",
         "getnthmoment does not work with a variable timestep - use getcurrentmoment instead");
     EXPECT_STREQ(m.text, "untouched");
     EXPECT_STREQ(current_of(dataset).text, "0/0/0 0:00:00");

@@ -96,14 +96,12 @@ void put_int32_at(bytes& content, std::size_t offset, int32_t value)
     encode_int32_le(content.data() + offset, value);
 }
 
-bool names_dataset_failure(const char* text, const std::string& function, const std::string& message)
+std::string dataset_failure_text(int32_t line, const std::string& function, const std::string& message)
 {
-    const std::string whole(text);
-    const std::string unit = "tidewiredata.cpp (";
-    const std::size_t unit_at = whole.find(unit);
-    if (unit_at == std::string::npos || unit_at < 9) return false;
-    // The unit's directory, whatever the separator of the building host.
-    const std::string directory = whole.substr(unit_at - 9, 9);
-    if (directory != "tidewire/" && directory != "tidewire\\") return false;
-    return whole.find(") : " + function + " : " + message, unit_at) != std::string::npos;
+    return failure_text(unit::dataset, line, function, message);
+}
+
+std::string open_failure_text(const std::string& message)
+{
+    return dataset_failure_text(dataset_line::cannot_open, "tidewire_data::tidewire_data", message);
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "dataset_failures.h"
+#include "failure_text.h"
 #include "scratch_files.h"
 #include "tidewiredata.h"
 #include "tidewire_exception.h"
@@ -42,14 +44,15 @@ int32_t int32_at(const bytes& content, std::size_t offset);
 float float_at(const bytes& content, std::size_t offset);
 void put_int32_at(bytes& content, std::size_t offset, int32_t value);
 
-// The text of a dataset failure: it names the dataset unit, the operation and
-// the message.
-bool names_dataset_failure(const char* text, const std::string& function, const std::string& message);
+// The text of a dataset failure thrown at `line` of `function`, and of a
+// file that the dataset refuses to open.
+std::string dataset_failure_text(int32_t line, const std::string& function, const std::string& message);
+std::string open_failure_text(const std::string& message);
 
-// Runs `operation` and checks that it throws `failure` with `code`, the
-// operation's name `function` and `message`.
+// Runs `operation` and checks that it throws `failure` with `code` and the
+// text of a dataset failure at `line` of `function` with `message`.
 template <class failure, class operation_type>
-void expect_dataset_failure(operation_type operation, int32_t code, const std::string& function,
+void expect_dataset_failure(operation_type operation, int32_t code, int32_t line, const std::string& function,
                             const std::string& message)
 {
     try {
@@ -57,7 +60,7 @@ void expect_dataset_failure(operation_type operation, int32_t code, const std::s
         ADD_FAILURE() << "no failure, expected " << message;
     } catch (const failure& caught) {
         EXPECT_EQ(caught.code(), code);
-        EXPECT_TRUE(names_dataset_failure(caught.what(), function, message)) << caught.what();
+        EXPECT_EQ(caught.what(), dataset_failure_text(line, function, message));
     }
 }
 

@@ -111,8 +111,9 @@ TEST_F(DatasetWriteFault, CloseStepThatDoesNotFitLeavesAnUnclosedFile)
 TEST_F(DatasetWriteFault, PlaceholderThatDoesNotFitFailsTheOpen)
 {
     const file_size_limit limit(4);
-    expect_dataset_failure<tidewire_cannot_open_exception>([&] { tidewire_data writer(path, 1); }, 512,
-                                                           "tidewire_data::tidewire_data", "");
+    expect_dataset_failure<tidewire_cannot_open_exception>(
+        [&] { tidewire_data writer(path, 1); }, 512, dataset_line::placeholder_write, "tidewire_data::tidewire_data",
+        failure_text(unit::value_io, 48, "write_value", "write_value : Write of the 8-byte item failed"));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Tables: the count, then the records; what a reader does with the count.
+#include "failure_text.h"
 #include "persistence_exception.h"
 #include "record_tables.h"
 #include "records_stream_fixture.h"
@@ -115,10 +116,9 @@ TEST_F(RecordTables, ACountBeyondTheFileIsAnInputFailure)
     } catch (const table_count_exception& error) {
         EXPECT_EQ(error.count(), 3u);
         EXPECT_EQ(error.bytes_left(), 8);
-        EXPECT_NE(
-            std::string(error.what()).find("read_table : Count 3 exceeds what the 8 bytes left in the file can hold"),
-            std::string::npos)
-            << error.what();
+        EXPECT_EQ(error.what(),
+                  failure_text(unit::record_tables, 52, "read_table",
+                               "read_table : Count 3 exceeds what the 8 bytes left in the file can hold"));
     }
     EXPECT_TRUE(names.empty());
 

@@ -1,4 +1,5 @@
 // Fixed-size header items: their little-endian bytes, and reads that run out.
+#include "failure_text.h"
 #include "persistence_exception.h"
 #include "records_stream_fixture.h"
 #include "value_io.h"
@@ -85,8 +86,8 @@ TEST_F(RecordsValue, AShortReadFailsAndLeavesTheItemAsItWas)
         read_value(reading(bytes(35, 1)), value);
         FAIL() << "no input failure";
     } catch (const input_exception& error) {
-        EXPECT_NE(std::string(error.what()).find("read_value : File ends before the 36-byte item"), std::string::npos)
-            << error.what();
+        EXPECT_EQ(error.what(),
+                  failure_text(unit::value_io, 24, "read_value", "read_value : File ends before the 36-byte item"));
     }
     EXPECT_EQ(value.year, 2000);
     EXPECT_EQ(value.day_number, 2451558);

@@ -4,6 +4,7 @@
 
 #include "scratch_directory.h"
 
+#include "failure_text.h"
 #include "file_stream.h"
 #include "persistence_exception.h"
 
@@ -59,8 +60,8 @@ TEST_F(win32_file_stream, modes_create_empty_or_keep_the_file)
         stream.open("never", 3);
         FAIL() << "mode 3 was accepted";
     } catch (const persistence_exception& failure) {
-        EXPECT_NE(std::string(failure.what()).find("(85) : file_stream::open : Invalid access mode specified"),
-                  std::string::npos);
+        EXPECT_EQ(failure.what(),
+                  failure_text(unit::file_stream, 85, "file_stream::open", "Invalid access mode specified"));
     }
     EXPECT_FALSE(file_exists("never"));
 }

@@ -34,11 +34,16 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/export_table.inc CONTENT "${
 add_library(windows_scratch_directory STATIC ${CMAKE_CURRENT_LIST_DIR}/scratch_directory.cpp)
 target_include_directories(windows_scratch_directory PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 
+# The failure texts of this build, shared with the tree's own tests.
+add_library(windows_failure_text STATIC ${TIDEWIRE_ROOT}/common/tests/failure_text.cpp)
+target_include_directories(windows_failure_text PUBLIC ${TIDEWIRE_ROOT}/common/tests)
+
 add_library(windows_test_support STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dll_test_support.cpp
   ${peer_dir}/sample_linkage.c)
 target_include_directories(windows_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${peer_dir})
-target_link_libraries(windows_test_support PUBLIC windows_scratch_directory tidewire_by_ordinal GTest::gtest)
+target_link_libraries(windows_test_support PUBLIC windows_scratch_directory windows_failure_text tidewire_by_ordinal
+                      GTest::gtest)
 
 # The exports, bound by ordinal as the converter binds them.
 add_executable(tidewire_dll_tests
@@ -53,7 +58,8 @@ tidewire_wine_tests(tidewire_dll_tests)
 
 # The file stream over the real Windows file API, linked in directly.
 add_executable(tidewire_win32_file_tests ${CMAKE_CURRENT_LIST_DIR}/file_stream_win32_test.cpp)
-target_link_libraries(tidewire_win32_file_tests PRIVATE windows_scratch_directory tidewire_common GTest::gtest_main)
+target_link_libraries(tidewire_win32_file_tests PRIVATE windows_scratch_directory windows_failure_text tidewire_common
+                      GTest::gtest_main)
 tidewire_wine_tests(tidewire_win32_file_tests)
 
 # The peer of the file exchange with the Linux build (windows/exchange-files).
