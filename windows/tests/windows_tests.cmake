@@ -75,6 +75,13 @@ if(TIDEWIRE_LINUX_PEER AND TIDEWIRE_WINE_TESTS)
                    ${CMAKE_CURRENT_LIST_DIR}/../wine-run ${CMAKE_BINARY_DIR}/wineprefix)
 endif()
 
+# A program under windows/under-wine works in its own folder, whatever folder
+# another Wine command of the prefix started from.
+if(TIDEWIRE_WINE_TESTS)
+  add_test(NAME windows.under_wine_works_in_its_folder
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/under_wine_folder_test.sh ${CMAKE_BINARY_DIR}/wineprefix)
+endif()
+
 foreach(program tidewire_dll_tests linkage_peer)
   add_test(NAME windows_${program}_binds_by_ordinal
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../check-ordinal-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${program}>)
