@@ -36,6 +36,18 @@ protected:
     scratch_workdir workdir_;
 };
 
+// setpath takes the working directory, whose path must leave room in the
+// 200-character path fields: the tests run in a scratch folder, not in a build
+// tree of any depth.
+class Setpath : public testing::Test {
+protected:
+    void SetUp() override { fs::current_path(workdir_.path()); }
+    void TearDown() override { fs::current_path(previous_); }
+
+    const fs::path previous_ = fs::current_path();
+    scratch_workdir workdir_;
+};
+
 }  // namespace
 
 TEST(IoError, ReturnsAtOnceOnStatusZero)
@@ -100,7 +112,7 @@ TEST_F(ControlFile, ShortFileIsAReadError)
     EXPECT_EXIT(readcontrolfile(), testing::ExitedWithCode(2), control_path() + ".*end of file");
 }
 
-TEST(Setpath, BuildsThePathsAndGoesOnOnYes)
+TEST_F(Setpath, BuildsThePathsAndGoesOnOnYes)
 {
     const fs::path before = fs::current_path();
     std::istringstream answers("\n  yes\n");
@@ -125,7 +137,7 @@ TEST(Setpath, BuildsThePathsAndGoesOnOnYes)
                   " Enter 'Y' or 'y' to continue\r\n");
 }
 
-TEST(Setpath, OtherAnswersEndTheRunWithoutAMessage)
+TEST_F(Setpath, OtherAnswersEndTheRunWithoutAMessage)
 {
     for (const char* answer : {"n\n", "N\n", "x\n", "'n'\n"}) {
         std::istringstream answers(answer);
