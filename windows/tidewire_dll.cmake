@@ -23,10 +23,13 @@ add_custom_target(tidewire_dll ALL DEPENDS tidewire)
 
 # The import library names no export: every entry is NONAME, so a program
 # linked with it binds each function by its ordinal, as the converter does.
+# dlltool names its scratch files after the library's whole path unless given a
+# prefix, and in a deep build folder that name is longer than a file name may be.
 add_custom_command(
   OUTPUT ${TIDEWIRE_IMPORT_LIBRARY}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/lib
-  COMMAND ${CMAKE_DLLTOOL} -d ${TIDEWIRE_IMPORT_DEF} -l ${TIDEWIRE_IMPORT_LIBRARY}
+  COMMAND ${CMAKE_DLLTOOL} --temp-prefix TIDEWIRE-by-ordinal
+          -d ${TIDEWIRE_IMPORT_DEF} -l ${TIDEWIRE_IMPORT_LIBRARY}
   DEPENDS ${TIDEWIRE_IMPORT_DEF}
   COMMENT "Import library of TIDEWIRE.DLL by ordinal")
 add_custom_target(tidewire_import_by_ordinal ALL DEPENDS ${TIDEWIRE_IMPORT_LIBRARY})
